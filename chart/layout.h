@@ -1,0 +1,69 @@
+// Layout of one chart pass, the projection onto the disc, the compass labels, and the window's
+// readout box.
+#pragma once
+
+#include "chart/surface.h"
+
+// The target of a chart pass.
+enum ChartMode { ChartScreen = 0, ChartMetafile = 1, ChartPrinter = 2 };
+
+// The date and time a chart shows, as the picker holds it.
+struct SystemTime {
+    int year = 0;
+    int month = 0;
+    int dayOfWeek = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int milliseconds = 0;
+};
+
+// What the chart pass needs of its window: the client size (used in ChartScreen mode only) and
+// the date and time its picker shows.
+class ChartWindow {
+public:
+    virtual ~ChartWindow() = default;
+    virtual int ClientWidth() const = 0;
+    virtual int ClientHeight() const = 0;
+    virtual SystemTime PickerTime() const = 0;
+};
+
+struct ChartLayout {
+    int lineHeight = 0;
+    int capsWidth = 0;
+    int width = 0;
+    int height = 0;
+    int centreX = 0;
+    int centreY = 0;
+    int radius = 0;
+    int dateLabelY = 0;
+    int dateTextY = 0;
+    int magnitudeTextY = 0;
+    int markSize = 0;
+    int glyphScale = 0;
+};
+
+ChartLayout ComputeChartLayout(Surface& surface, ChartMode mode, const ChartWindow& window,
+                               int margin);
+
+// Integer chart position of an altitude and azimuth (degrees), turned so that
+// ViewSettings.orientationAzimuth lies at the bottom. Truncated toward zero. Non-finite input
+// lands on the centre; results are kept within the int range.
+Point ProjectToChart(double altitude, double azimuth, int centreX, int centreY, int radius);
+
+struct CompassPoint {
+    const char* label;
+    double azimuth;
+};
+inline constexpr CompassPoint CompassPoints[8] = {
+    {"N", 0},     {"NE", 45},   {"E", 90},   {"SE", 135},
+    {"S", 180},   {"SW", 225},  {"W", 270},  {"NW", 315},
+};
+
+// The alignment of a compass label whose rim point is `point`: text extends away from the disc.
+unsigned CompassAlignment(Point point, int centreX, int centreY);
+
+// Recomputes ViewSettings' client size and readout box from a new client size, with the
+// window's own font metrics held in ViewSettings.
+void UpdateWindowSizeLayout(unsigned clientWidth, unsigned clientHeight);

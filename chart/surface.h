@@ -1,0 +1,83 @@
+// The drawing operations the chart uses, with the conventions of the Windows GDI that the chart
+// relies on:
+//   - Rectangle and Ellipse outline with the current pen and fill with the current brush inside
+//     (left, top, right, bottom), the right and bottom edges excluded;
+//   - pens are one device pixel wide; lines are not antialiased;
+//   - SetPixel writes exactly the colour given;
+//   - text is placed by its reference point (SetTextAlign) on an opaque box of the background
+//     colour;
+//   - text metrics report height, external leading, average character width and the pitch bit.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// A 24-bit colour.
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+
+inline constexpr Rgb White{255, 255, 255};
+inline constexpr Rgb Black{0, 0, 0};
+
+struct Pen {
+    Rgb colour;
+    int width = 1;
+    friend constexpr bool operator==(const Pen&, const Pen&) = default;
+};
+
+struct Brush {
+    Rgb colour;
+    friend constexpr bool operator==(const Brush&, const Brush&) = default;
+};
+
+// The stock objects the chart selects, numbered as GetStockObject numbers them.
+enum StockObject { WHITE_BRUSH = 0, BLACK_BRUSH = 4, WHITE_PEN = 6, BLACK_PEN = 7 };
+Pen StockPen(StockObject object);
+Brush StockBrush(StockObject object);
+
+// Text alignment flags, combined by OR.
+inline constexpr unsigned TA_LEFT = 0;
+inline constexpr unsigned TA_RIGHT = 2;
+inline constexpr unsigned TA_TOP = 0;
+inline constexpr unsigned TA_BOTTOM = 8;
+
+// Bit 0 of pitchAndFamily is set for a variable-pitch font (the platform's historical
+// TMPF_FIXED_PITCH bit, named the wrong way round).
+inline constexpr int TMPF_FIXED_PITCH = 1;
+
+struct TextMetrics {
+    int height = 0;
+    int externalLeading = 0;
+    int aveCharWidth = 0;
+    int pitchAndFamily = 0;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    virtual TextMetrics GetTextMetrics() = 0;
+    virtual int HorizontalResolution() = 0;  // pixels
+    virtual int VerticalResolution() = 0;    // pixels
+
+    virtual void SelectPen(const Pen& pen) = 0;
+    virtual void SelectBrush(const Brush& brush) = 0;
+    virtual void SetTextColor(Rgb colour) = 0;
+    virtual void SetBkColor(Rgb colour) = 0;
+    virtual void SetTextAlign(unsigned align) = 0;
+    virtual void TextOut(int x, int y, std::string_view text) = 0;
+    virtual void SetPixel(int x, int y, Rgb colour) = 0;
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void Polyline(const Point* points, int count) = 0;
+};
