@@ -1,0 +1,26 @@
+// The one-line settings file "Settings.dat" in the current directory: the latitude in degrees,
+// north positive, written with "%lf\n".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr const char* SettingsFileName = "Settings.dat";
+
+struct SettingsReadResult {
+    bool opened = false;             // false: no file (the first run)
+    std::optional<double> latitude;  // the first number, when it lies within -90..90
+};
+
+// The first number of a settings text, read as "%lf" reads it (leading white space skipped,
+// anything after the number ignored), when it lies within -90..90 inclusive.
+std::optional<double> ParseSettingsText(std::string_view text);
+
+// Reads the settings file at `path`.
+SettingsReadResult ReadSettingsFile(const std::string& path = SettingsFileName);
+
+// Writes the latitude as "%lf\n". The text goes to a file beside `path` that replaces it only
+// when complete, so a failed or interrupted write never leaves the file truncated or empty.
+// Returns false when the file cannot be written.
+bool WriteSettingsFile(double latitude, const std::string& path = SettingsFileName);
