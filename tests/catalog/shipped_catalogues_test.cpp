@@ -1,0 +1,135 @@
+// The catalogues compiled into the program, loaded as at start-up.
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "catalog/loaders.h"
+#include "catalog_test_support.h"
+
+namespace {
+
+class ShippedCatalogues : public CatalogTest {
+  protected:
+    void SetUp() override {
+        CatalogTest::SetUp();
+        LoadAllCatalogues();
+    }
+};
+
+int RowNamed(const char* name) {
+    for (int row = 0; row < ConstellationCount; ++row) {
+        if (std::string(ConstellationTable[row].name) == name) return row;
+    }
+    return -1;
+}
+
+TEST_F(ShippedCatalogues, LoadWithoutAnyMessage) {
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(ShippedCatalogues, EveryStarRowIsFilled) {
+    for (int n = 1; n <= MaxStarNumber; ++n) {
+        ASSERT_NE(StarTable[n].magnitude, UnloadedMagnitude) << n;
+        ASSERT_GE(std::string(StarTable[n].name).size(), 8u) << n;  // "Caph Cas"
+    }
+}
+
+TEST_F(ShippedCatalogues, FirstStarsAreAsCatalogued) {
+    EXPECT_STREQ(StarTable[1].name, "          ");
+    EXPECT_DOUBLE_EQ(StarTable[1].magnitude, 6.7);
+    EXPECT_DOUBLE_EQ(StarTable[1].rightAscension, 0.08608333333);
+    EXPECT_DOUBLE_EQ(StarTable[1].declination, 45.22916666667);
+    EXPECT_EQ(StarTable[1].constellationIndex, NoConstellation);
+    EXPECT_STREQ(StarTable[3].name, " 33    Psc");
+    EXPECT_DOUBLE_EQ(StarTable[3].declination, -5.7075);
+    EXPECT_EQ(StarTable[3].constellationIndex, RowNamed("Pisces"));
+}
+
+TEST_F(ShippedCatalogues, NamedStarsLinkToTheirConstellations) {
+    EXPECT_STREQ(StarTable[15].name, "Alpheratz And");
+    EXPECT_EQ(StarTable[15].constellationIndex, 0);
+    EXPECT_STREQ(ConstellationTable[0].name, "Andromeda");
+    EXPECT_STREQ(StarTable[2491].name, "Sirius CMa");
+    ASSERT_GE(StarTable[2491].constellationIndex, 0);
+    EXPECT_STREQ(ConstellationTable[StarTable[2491].constellationIndex].name, "Canis_Major");
+    EXPECT_STREQ(StarTable[182].name, " M 31  And");
+    EXPECT_EQ(StarTable[182].constellationIndex, 0);
+    EXPECT_EQ(StarTable[92].constellationIndex, NoConstellation);  // " NOVA 1572"
+}
+
+TEST_F(ShippedCatalogues, SerpensStarsAllBelongToTheFirstSerpensRow) {
+    const int serpens = RowNamed("Serpens");
+    ASSERT_GE(serpens, 0);
+    EXPECT_STREQ(ConstellationTable[serpens + 1].name, "Serpens_Caput");
+    int seen = 0;
+    for (int n = 1; n <= MaxStarNumber; ++n) {
+        const std::string name = StarTable[n].name;
+        if (name.size() >= 3 && name.compare(name.size() - 3, 3, "Ser") == 0) {
+            EXPECT_EQ(StarTable[n].constellationIndex, serpens) << n;
+            ++seen;
+        }
+    }
+    EXPECT_GT(seen, 0);
+}
+
+TEST_F(ShippedCatalogues, EightySevenFiguresInMenuOrder) {
+    ASSERT_EQ(ConstellationCount, 87);
+    const Constellation& unused = ConstellationTable[87];
+    EXPECT_STREQ(unused.name, "");
+    EXPECT_EQ(unused.pointCount, 0);
+    EXPECT_FALSE(unused.shown);
+    for (int row = 1; row < ConstellationCount; ++row) {
+        EXPECT_LE(ConstellationTable[row - 1].name[0], ConstellationTable[row].name[0]) << row;
+    }
+    for (int row = 0; row < ConstellationCount; ++row) {
+        const Constellation& c = ConstellationTable[row];
+        EXPECT_GE(c.pointCount, 2) << c.name;
+        EXPECT_FALSE(c.drawFlags[0]) << c.name;  // every figure opens with a move
+        for (int k = 0; k < c.pointCount; ++k) EXPECT_TRUE(StarTable[c.points[k]].inFigure);
+    }
+    EXPECT_STREQ(ConstellationTable[RowNamed("Orian")].abbreviation, "Ori");
+    EXPECT_EQ(RowNamed("Corona_Australis"), -1);
+}
+
+// The linked-star count, worked out from the two texts themselves rather than through the
+// loaders: a star is linked when the last three characters of its name token are the
+// abbreviation of some figure block.
+int LinkedStarsFromTexts() {
+    const ResourceText constellations = FindTextResource("CONSTELLATIONSDATA");
+    std::istringstream blocks(std::string(constellations.data, constellations.size));
+    std::set<std::string> abbreviations;
+    bool header = true;
+    for (std::string line; std::getline(blocks, line) && line[0] != '%';) {
+        if (header) abbreviations.insert(line.substr(line.find(' ') + 1, 3));
+        header = line == "\r";
+    }
+    const ResourceText stars = FindTextResource("STARSDATA");
+    std::istringstream lines(std::string(stars.data, stars.size));
+    int linked = 0;
+    for (std::string line; std::getline(lines, line) && line[0] != '%';) {
+        const std::string token = line.substr(0, line.find('\r'));
+        linked += abbreviations.count(token.substr(token.size() - 3));
+    }
+    return linked;
+}
+
+TEST_F(ShippedCatalogues, LinkedStarCountMatchesTheTexts) {
+    int linked = 0;
+    for (int n = 1; n <= MaxStarNumber; ++n) linked += StarTable[n].constellationIndex >= 0;
+    EXPECT_EQ(linked, LinkedStarsFromTexts());
+    // Star names come from the catalogue, not from the figures: every name ending in one of
+    // the 86 abbreviations with a figure (all but CrA and Tel) is linked.
+    EXPECT_EQ(linked, 3118);
+}
+
+TEST_F(ShippedCatalogues, HundredElevenDeepSkyObjectsAllHidden) {
+    ASSERT_EQ(DeepSkyCount, 111);
+    for (int i = 0; i < DeepSkyCount; ++i) EXPECT_FALSE(DeepSkyTable[i].shown) << i;
+    EXPECT_STREQ(DeepSkyTable[0].identifier, "M1");
+    EXPECT_STREQ(DeepSkyTable[0].name, "Crab Nebula");
+    EXPECT_STREQ(DeepSkyTable[101].identifier, "M102a");
+    EXPECT_STREQ(DeepSkyTable[102].identifier, "M102b");
+    EXPECT_STREQ(DeepSkyTable[110].identifier, "M110");
+}
+
+}  // namespace
