@@ -28,6 +28,16 @@ void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int 
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush);
 
+// The two halves of DrawChart, which runs them in this order. PlaceChartObjects computes the
+// layout, reads the picker's date and time into `time`, moves the bodies to that instant, marks
+// and places every object above the horizon and rebuilds the hot-spot table; DrawChartObjects then
+// draws the chart from what it left.
+ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
+                              int margin, SystemTime& time);
+void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layout, int margin,
+                      const SystemTime& time, const Pen& figurePen, const Pen& deepSkyPen,
+                      const Brush& skyDayBrush, const Brush& skyNightBrush);
+
 // The hot spot under a pointer: the last entry in use that holds it, or -1.
 int FindHotSpot(int x, int y);
 

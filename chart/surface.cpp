@@ -1,0 +1,17 @@
+// The stock pens and brushes of the drawing surface.
+#include "chart/surface.h"
+
+// The pen that GetStockObject hands out under `object`: one pixel wide, white for WHITE_PEN and
+// black for BLACK_PEN. A brush number given here yields the pen of the same colour, so a caller
+// that mixes the two up still gets a defined, visible outline.
+Pen StockPen(StockObject object) {
+    const bool white = object == WHITE_PEN || object == WHITE_BRUSH;
+    return Pen{white ? White : Black, 1};
+}
+
+// The solid brush that GetStockObject hands out under `object`: white for WHITE_BRUSH, black for
+// BLACK_BRUSH (and, as above, the brush of the same colour for a pen number).
+Brush StockBrush(StockObject object) {
+    const bool white = object == WHITE_BRUSH || object == WHITE_PEN;
+    return Brush{white ? White : Black};
+}
