@@ -69,9 +69,12 @@ void PlanetToGeocentric(const Body& planet, double earthLongitude, double earthR
 }  // namespace
 
 // beta = atan(rp tan psi sin(lambda - lp) / (R sin(lp - L))). By the sine rule in the triangle
-// Sun-Earth-planet, sin(lambda - lp) / (R sin(lp - L)) is 1 / rho, rho the Earth-planet distance
-// in the ecliptic plane, so where R sin(lp - L) is 0 (planet, Sun and Earth in a line) the
-// quotient's limit is rp tan psi / rho, rho = sqrt(R^2 + rp^2 - 2 R rp cos(lp - L)).
+// Sun-Earth-planet, sin(lambda - lp) / (R sin(lp - L)) equals 1 / rho, rho the Earth-planet
+// distance in the ecliptic plane. Where planet, Sun and Earth are in a line the quotient is 0/0,
+// and next to the line it is mostly rounding: sin(lp - L) at lp - L = 180 is 1.2e-16, not 0, and
+// a few ulps of lambda - lp then decide the result. Within 0.2 seconds of arc of the line
+// (|sin(lp - L)| < 1e-6) the quotient is therefore replaced by its value and limit 1 / rho, with
+// rho = sqrt(R^2 + rp^2 - 2 R rp cos(lp - L)); the two agree to 1e-7 at the switch.
 double GeocentricLatitude(double projectedRadius, double heliocentricLatitude,
                           double geocentricLongitude, double projectedLongitude,
                           double earthLongitude, double earthRadius) {
@@ -82,13 +85,14 @@ double GeocentricLatitude(double projectedRadius, double heliocentricLatitude,
     const double lp = projectedLongitude;
     const double bigR = earthRadius;
     const double height = rp * std::tan(heliocentricLatitude);
-    const double denominator = bigR * sinDeg(lp - earthLongitude);
-    if (denominator != 0) {
-        return std::atan(height * sinDeg(geocentricLongitude - lp) / denominator) * 180 / pi;
+    const double sinElongation = sinDeg(lp - earthLongitude);
+    if (std::fabs(sinElongation) >= 1e-6) {
+        return std::atan(height * sinDeg(geocentricLongitude - lp) / (bigR * sinElongation)) * 180 /
+               pi;
     }
     const double rho =
         std::sqrt(bigR * bigR + rp * rp - 2 * bigR * rp * cosDeg(lp - earthLongitude));
-    return std::atan2(height, rho) * 180 / pi;  // rho >= 0; planet at the Earth: 0 or +-90
+    return std::atan2(height, rho) * 180 / pi;  // rho >= 0; a planet at the Earth gives 0 or +-90
 }
 
 // Every body's geocentric right ascension and declination for the instant:
