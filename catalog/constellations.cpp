@@ -84,7 +84,10 @@ void LinkStarsToConstellations() {
         if (length < 3 || length >= sizeof star.name) continue;
         const char* tail = star.name + length - 3;
         for (int row = 0; row < rows; ++row) {
-            if (std::strcmp(tail, ConstellationTable[row].abbreviation) == 0) {
+            // Equal as whole strings: the three characters, then the abbreviation's end.
+            const char* abbreviation = ConstellationTable[row].abbreviation;
+            if (tail[0] == abbreviation[0] && tail[1] == abbreviation[1] &&
+                tail[2] == abbreviation[2] && abbreviation[3] == '\0') {
                 star.constellationIndex = row;
                 break;
             }
