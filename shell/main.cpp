@@ -1,0 +1,52 @@
+// Velquorran: a star chart for beginning star-gazers.
+//
+// main() computes the projection's pi, creates the background brush, starts the application
+// with its message boxes, creates the main window (which loads the catalogues and reads the
+// settings, or asks for them on a first start), shows it and runs the event loop.
+//
+// With VELQUORRAN_TIMING set in the environment, the program reports on stderr how long it took
+// from the start of main() to the first chart on the window, and then ends; this is how
+// tools/measure_startup.sh measures the start-up.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "astro/message_box.h"
+#include "chart/view_settings.h"
+#include "shell/main_window.h"
+#include "shell/message_boxes.h"
+#include "shell/shell_objects.h"
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    InitProjectionPi();
+    CreateBackgroundBrush();
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(ProductName));
+    SetMessageHandler(ShowMessageBox);
+
+    std::unique_ptr<MainWindow> window;
+    try {
+        window = std::make_unique<MainWindow>();
+    } catch (const std::exception&) {
+        window.reset();
+    }
+    if (!window) {
+        ShowMessage({ProductName, CannotStartMessage, MessageIcon::Error});
+        ReleaseDrawingObjects();
+        return 0;
+    }
+    if (qEnvironmentVariableIsSet("VELQUORRAN_TIMING")) {
+        QObject::connect(window.get(), &MainWindow::chartPainted, &application, [&] {
+            std::fprintf(stderr, "first chart painted %.1f ms after start\n",
+                         sinceStart.nsecsElapsed() / 1e6);
+            QApplication::exit(0);
+        });
+    }
+    window->show();
+    return application.exec();
+}

@@ -1,0 +1,373 @@
+// The main window: creation, painting, the readout, the scrollbar, the popup menu and shut-down.
+#include "shell/main_window.h"
+
+#include <QAbstractSlider>
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "astro/message_box.h"
+#include "catalog/loaders.h"
+#include "catalog/sky_model.h"
+#include "chart/chart_pass.h"
+#include "chart/view_settings.h"
+#include "shell/about_dialog.h"
+#include "shell/commands.h"
+#include "shell/message_boxes.h"
+#include "shell/print_export.h"
+#include "shell/qt_surface.h"
+#include "shell/settings_dialog.h"
+#include "shell/settings_file.h"
+#include "shell/shell_objects.h"
+
+namespace {
+
+// The picker's display format: 12-hour clock, minutes, AM/PM, weekday, month, day and year,
+// as in "9:05 PM Sun Dec 06, 2026".
+const char* const PickerFormat = "h:mm AP ddd MMM dd, yyyy";
+// Width of the magnitude scrollbar beyond the margin, and its height, in pixels.
+inline constexpr int ScrollBarLength = 150;
+inline constexpr int ScrollBarHeight = 20;
+// The picker is 24 average characters wide.
+inline constexpr int PickerWidthInCharacters = 24;
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The scroll code that an action of the scrollbar stands for. A drag of the thumb is the thumb
+// tracking (SliderMove); its release is reported separately as the thumb position.
+int ScrollCodeOfAction(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return SB_LINELEFT;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return SB_LINERIGHT;
+        case QAbstractSlider::SliderPageStepSub:
+            return SB_PAGELEFT;
+        case QAbstractSlider::SliderPageStepAdd:
+            return SB_PAGERIGHT;
+        case QAbstractSlider::SliderToMinimum:
+            return SB_LEFT;
+        case QAbstractSlider::SliderToMaximum:
+            return SB_RIGHT;
+        case QAbstractSlider::SliderMove:
+            return SB_THUMBTRACK;
+        default:
+            return SB_ENDSCROLL;
+    }
+}
+
+// The platform's default size for a new top-level window: three quarters of the screen.
+QSize DefaultWindowSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return QSize(1024, 768);
+    const QSize available = screen->availableGeometry().size();
+    return QSize(available.width() * 3 / 4, available.height() * 3 / 4);
+}
+
+}  // namespace
+
+// The creation steps in their fixed order; the window stays hidden, so a first start's settings
+// dialog appears before the chart.
+MainWindow::MainWindow() {
+    setWindowTitle(QString::fromLatin1(MainWindowTitle));
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(RenderVelquorranIcon(QSize(side, side)));
+    setWindowIcon(icon);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole window
+    setMouseTracking(true);
+    resize(DefaultWindowSize());
+
+    LoadAllCatalogues();
+    CreateDrawingObjects();
+    MeasureWindowFont();
+    CreatePicker();
+    CreateScrollBar();
+    menu_ = BuildPopupMenu(this);
+    ShellObjects.popupMenu = menu_.menu;
+    FillLetterSubmenus(menu_);
+    ReadSettings();
+    std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", DefaultMetafileName);
+}
+
+// The letter submenus go with the window: no constellation may keep pointing at them.
+MainWindow::~MainWindow() {
+    for (Constellation& constellation : ConstellationTable) {
+        for (QMenu* letterMenu : menu_.letterMenus)
+            if (constellation.submenu == letterMenu) constellation.submenu = nullptr;
+    }
+    if (ShellObjects.popupMenu == menu_.menu) ShellObjects.popupMenu = nullptr;
+    if (ShellObjects.pickerWindow == picker_) ShellObjects.pickerWindow = nullptr;
+    if (ShellObjects.scrollWindow == scrollBar_) ShellObjects.scrollWindow = nullptr;
+}
+
+// The window font, measured as the chart pass measures it on the screen: line height = height +
+// external leading; capsWidth = 3/2 of the average character width for a variable-pitch font,
+// one width for a fixed-pitch one (integer arithmetic). The font is fixed at its pixel size so
+// that the picture, whose pass measures its own surface, uses exactly these metrics.
+void MainWindow::MeasureWindowFont() {
+    chartFont_ = font();
+    chartFont_.setPixelSize(QFontInfo(font()).pixelSize());
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    QtSurface surface(painter, chartFont_);
+    const TextMetrics metrics = surface.GetTextMetrics();
+    ViewSettings.lineHeight = metrics.height + metrics.externalLeading;
+    ViewSettings.charWidth = metrics.aveCharWidth;
+    ViewSettings.capsWidth =
+        ((metrics.pitchAndFamily & TMPF_FIXED_PITCH) ? 3 : 2) * ViewSettings.charWidth / 2;
+}
+
+// The date-time picker at the current date and time, one line plus margins high, directly
+// under the chart's "Date" caption line. Every change of its date or time asks for a new pass.
+void MainWindow::CreatePicker() {
+    const int margin = ViewSettings.margin;
+    ViewSettings.pickerTop = margin + ViewSettings.lineHeight;
+    ViewSettings.pickerBottom = ViewSettings.pickerTop + ViewSettings.lineHeight + 2 * margin;
+    picker_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    picker_->setObjectName(QStringLiteral("DateTime"));
+    picker_->setCalendarPopup(true);
+    picker_->setDisplayFormat(QString::fromLatin1(PickerFormat));
+    // 24 average characters hold the platform's picker; Qt's drop-down button and frame need
+    // more, so the picker widens to show its whole text.
+    const int width =
+        std::max(PickerWidthInCharacters * ViewSettings.charWidth, picker_->sizeHint().width());
+    picker_->setGeometry(margin, ViewSettings.pickerTop, width,
+                         ViewSettings.pickerBottom - ViewSettings.pickerTop);
+    ShellObjects.pickerWindow = picker_;
+    connect(picker_, &QDateTimeEdit::dateTimeChanged, this, [this] { Repaint(); });
+}
+
+// The magnitude scrollbar: range 0-65, one unit per 0.1 magnitude, at dimmestMagnitude x 10.
+// With tracking off the chart follows a dragged thumb only when it is released. The wheel and
+// the scrollbar's own context menu would move it without a scroll code, so both are off.
+void MainWindow::CreateScrollBar() {
+    const int margin = ViewSettings.margin;
+    ViewSettings.scrollTop = ViewSettings.pickerBottom + margin + ViewSettings.lineHeight;
+    ViewSettings.scrollBottom = ViewSettings.scrollTop + ScrollBarHeight;
+    scrollBar_ = new QScrollBar(Qt::Horizontal, this);
+    scrollBar_->setRange(MagnitudeScrollMinimum, MagnitudeScrollMaximum);
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(10);
+    scrollBar_->setValue(MagnitudeScrollPosition(ViewSettings.dimmestMagnitude));
+    scrollBar_->setTracking(false);
+    scrollBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    scrollBar_->installEventFilter(this);
+    scrollBar_->setGeometry(margin, ViewSettings.scrollTop, margin + ScrollBarLength,
+                            ViewSettings.scrollBottom - ViewSettings.scrollTop);
+    ShellObjects.scrollWindow = scrollBar_;
+    connect(scrollBar_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        Scroll(ScrollCodeOfAction(action), scrollBar_->sliderPosition());
+    });
+    connect(scrollBar_, &QAbstractSlider::sliderMoved, this,
+            [this](int position) { Scroll(SB_THUMBTRACK, position); });
+    connect(scrollBar_, &QAbstractSlider::sliderReleased, this,
+            [this] { Scroll(SB_THUMBPOSITION, scrollBar_->sliderPosition()); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBar_ && event->type() == QEvent::Wheel) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// The settings file, or the settings dialog on a first start. A file that was read fixes
+// startLatitude even when its value was not taken; after the dialog startLatitude stays 0.0, so
+// a latitude chosen now is offered for saving at exit.
+void MainWindow::ReadSettings() {
+    const SettingsReadResult settings = ReadSettingsFile(SettingsFileName);
+    if (settings.opened) {
+        if (settings.latitude) ViewSettings.latitude = *settings.latitude;
+        ViewSettings.startLatitude = ViewSettings.latitude;
+    } else {
+        RunSettingsDialog(this);
+    }
+}
+
+int MainWindow::ClientWidth() const {
+    return width();
+}
+int MainWindow::ClientHeight() const {
+    return height();
+}
+
+// The picker's date and time in the fields of the platform's SYSTEMTIME (day of week 0 for
+// Sunday).
+SystemTime MainWindow::PickerTime() const {
+    const QDateTime dateTime = picker_->dateTime();
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    SystemTime result;
+    result.year = date.year();
+    result.month = date.month();
+    result.dayOfWeek = date.dayOfWeek() % 7;
+    result.day = date.day();
+    result.hour = time.hour();
+    result.minute = time.minute();
+    result.second = time.second();
+    result.milliseconds = time.msec();
+    return result;
+}
+
+void MainWindow::Repaint() {
+    chartValid_ = false;
+    readoutShown_ = false;
+    update();
+}
+
+// A resize gives a new readout box and, as the whole window is redrawn on every size change,
+// a new chart.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateWindowSizeLayout(static_cast<unsigned>(width()), static_cast<unsigned>(height()));
+    Repaint();
+}
+
+// One chart pass for the screen into the kept image, on the background colour as the window
+// class would erase it. The image has the screen's pixel density; the pass works in logical
+// pixels, the unit of the pointer's positions.
+void MainWindow::RunChartPass() {
+    const qreal ratio = devicePixelRatioF();
+    chart_ =
+        QImage(QSize(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio))),
+               QImage::Format_RGB32);
+    chart_.setDevicePixelRatio(ratio);
+    chart_.fill(ToQColor(ShellObjects.backgroundBrush.colour));
+    {
+        QPainter painter(&chart_);
+        QtSurface surface(painter, chartFont_);
+        DrawChart(*this, surface, ChartScreen, ViewSettings.margin, ShellObjects.figurePen,
+                  ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+    }
+    chartValid_ = true;
+    ++chartPassCount_;
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    const bool newPass = !chartValid_ || chart_.deviceIndependentSize().toSize() != size();
+    if (newPass) RunChartPass();
+    QPainter painter(this);
+    painter.drawImage(0, 0, chart_);
+    if (readoutShown_) DrawReadout(painter);
+    painter.end();
+    if (newPass) emit chartPainted();
+}
+
+// The readout box with "Cursor is on:" above it and the hit's label inside, white on the
+// window's background, drawn over the kept chart.
+void MainWindow::DrawReadout(QPainter& painter) {
+    const int margin = ViewSettings.margin;
+    QtSurface surface(painter, chartFont_);
+    surface.SelectPen(StockPen(WHITE_PEN));
+    surface.SelectBrush(ShellObjects.backgroundBrush);
+    surface.SetTextColor(White);
+    surface.SetBkColor(BackgroundColour);
+    surface.Rectangle(margin, ViewSettings.readoutTop, ViewSettings.readoutRight,
+                      ViewSettings.readoutBottom);
+    surface.SetTextAlign(TA_BOTTOM | TA_LEFT);
+    surface.TextOut(margin, ViewSettings.readoutTop - margin, "Cursor is on:");
+    if (!readoutText_.empty())
+        surface.TextOut(2 * margin, ViewSettings.readoutBottom - margin, readoutText_);
+}
+
+// The band at the bottom of the window that the readout can cover: from the caption's line to
+// the bottom edge, across the whole width, as a label may run past the box.
+QRect MainWindow::ReadoutArea() const {
+    const int top = ViewSettings.readoutTop - ViewSettings.margin - ViewSettings.lineHeight - 2;
+    return QRect(0, top, width(), height() - top);
+}
+
+// Every pointer move over the client area names the object under it: the latest hot spot of the
+// last pass that holds the pointer. Only the readout is redrawn; the chart is not recomputed.
+// Moves outside the client area (while a button holds the pointer) are not the window's.
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF position = event->position();
+    const int x = static_cast<int>(std::floor(position.x()));
+    const int y = static_cast<int>(std::floor(position.y()));
+    if (!rect().contains(x, y)) return;
+    const int hit = FindHotSpot(x, y);
+    readoutText_ = hit >= 0 ? std::string(HotSpotTable[hit].text,
+                                          strnlen(HotSpotTable[hit].text, HotSpotTextSize))
+                            : std::string();
+    readoutShown_ = true;
+    update(ReadoutArea());
+}
+
+// The right button opens the popup menu with its top left corner at the pointer and carries out
+// the chosen command once the menu has closed; the left button does nothing.
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    const QAction* chosen = menu_.menu->exec(event->globalPosition().toPoint());
+    ExecuteCommand(chosen != nullptr ? chosen->data().toInt() : CommandDismissed);
+}
+
+void MainWindow::Scroll(int code, int thumbPosition) {
+    const ScrollOutcome outcome = ApplyScrollCode(code, thumbPosition);
+    if (!outcome.changed) return;
+    scrollBar_->setSliderPosition(outcome.position);
+    Repaint();
+}
+
+void MainWindow::ExecuteCommand(int command) {
+    const CommandOutcome outcome = DispatchCommand(command);
+    switch (outcome.action) {
+        case CommandAction::None:
+            return;
+        case CommandAction::Repaint:
+            Repaint();
+            return;
+        case CommandAction::ToggleConstellation:
+            UpdateConstellationCheck(outcome.row);
+            Repaint();
+            return;
+        case CommandAction::SetAllConstellationMarks:
+            for (int row = 0; row < ConstellationCount; ++row) UpdateConstellationCheck(row);
+            Repaint();
+            return;
+        case CommandAction::Settings:
+            RunSettingsDialog(this);
+            Repaint();
+            return;
+        case CommandAction::About:
+            RunAboutDialog(this);
+            return;
+        case CommandAction::Export:
+            if (RunExportCommand(this, *this)) Repaint();
+            return;
+        case CommandAction::Print:
+            if (RunPrintCommand(this, *this)) Repaint();
+            return;
+        case CommandAction::Exit:
+            close();
+            return;
+    }
+}
+
+// Closing by the close box, the window manager or "Exit" all arrive here. A latitude that
+// differs from the one read at start-up is offered for saving; a failed write is reported and
+// shut-down goes on. The drawing objects are released once.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) ShutDown();
+    event->accept();
+}
+
+void MainWindow::ShutDown() {
+    if (ViewSettings.latitude != ViewSettings.startLatitude &&
+        AskYesNo(this, SavePromptCaption, SavePromptText)) {
+        if (!WriteSettingsFile(ViewSettings.latitude, SettingsFileName))
+            ShowMessage({ProductName, CannotWriteSettingsMessage, MessageIcon::Error});
+    }
+    ReleaseDrawingObjects();
+    shutDown_ = true;
+}

@@ -1,0 +1,93 @@
+// The main window: the date-time picker and the magnitude scrollbar at the top left, the chart
+// in the rest of the client area, the "Cursor is on:" readout at the bottom left, and every
+// command on a popup menu under the right mouse button.
+//
+// The widget translates Qt events into the shell's plain functions and paints with DrawChart.
+// The last painted chart is kept as an image, so that the readout, which follows every pointer
+// move, is drawn over it without a new chart pass.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <string>
+
+#include "chart/layout.h"
+#include "shell/popup_menu.h"
+
+class QDateTimeEdit;
+class QScrollBar;
+
+inline constexpr const char* MainWindowTitle = "Velquorran0.2    (right click below for menu)";
+inline constexpr const char* CannotStartMessage = "Sorry, I cannot get started!";
+inline constexpr const char* SavePromptCaption = "Save settings before exiting?";
+inline constexpr const char* SavePromptText =
+    "Do you want to save your new settings before exiting?";
+inline constexpr const char* CannotWriteSettingsMessage = "Sorry, I cannot write to Settings.dat";
+inline constexpr const char* DefaultMetafileName = "StarMap.emf";
+
+class MainWindow : public QWidget, public ChartWindow {
+    Q_OBJECT
+  public:
+    // Window creation: loads the catalogues, creates the drawing objects, measures the window
+    // font, creates the picker, the scrollbar and the popup menu, and reads the settings file or
+    // runs the settings dialog. The window is not shown.
+    MainWindow();
+    ~MainWindow() override;
+
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    SystemTime PickerTime() const override;
+
+    // Carries out one popup menu command (0: the dismissed menu).
+    void ExecuteCommand(int command);
+    // Applies one scroll code of the magnitude scrollbar.
+    void Scroll(int code, int thumbPosition);
+    // Asks for a new chart pass at the next paint; the readout goes with the old picture.
+    void Repaint();
+
+    QDateTimeEdit* picker() const { return picker_; }
+    QScrollBar* magnitudeScrollBar() const { return scrollBar_; }
+    QMenu* popupMenu() const { return menu_.menu; }
+    const PopupMenuTree& popupMenuTree() const { return menu_; }
+
+    // Test and timing support: chart passes run by this window, whether a new pass is pending,
+    // and the label the readout shows (empty without a hit).
+    int chartPassCount() const { return chartPassCount_; }
+    bool chartPending() const { return !chartValid_; }
+    bool readoutShown() const { return readoutShown_; }
+    const std::string& readoutText() const { return readoutText_; }
+
+  signals:
+    // After every chart pass painted on the window.
+    void chartPainted();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void MeasureWindowFont();
+    void CreatePicker();
+    void CreateScrollBar();
+    void ReadSettings();
+    void RunChartPass();
+    void DrawReadout(QPainter& painter);
+    QRect ReadoutArea() const;
+    void ShutDown();
+
+    QFont chartFont_;
+    QDateTimeEdit* picker_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    PopupMenuTree menu_;
+
+    QImage chart_;
+    bool chartValid_ = false;
+    int chartPassCount_ = 0;
+    bool readoutShown_ = false;
+    std::string readoutText_;
+    bool shutDown_ = false;
+};

@@ -1,0 +1,81 @@
+// The popup menu tree.
+#include "shell/popup_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <cstring>
+#include <vector>
+
+#include "catalog/sky_model.h"
+#include "shell/commands.h"
+
+// Walks the table with a stack of open submenus; the letter submenus are remembered by their
+// group index so that the constellations can be appended to them afterwards.
+PopupMenuTree BuildPopupMenu(QWidget* parent) {
+    PopupMenuTree tree;
+    tree.menu = new QMenu(QStringLiteral("Main Popup Menu"), parent);
+    std::vector<QMenu*> open{tree.menu};
+    for (const MenuEntry& entry : MainPopupMenuTable()) {
+        QMenu* current = open.back();
+        switch (entry.kind) {
+            case MenuEntryKind::Item: {
+                QAction* action = current->addAction(QString::fromLatin1(entry.label));
+                action->setData(entry.command);
+                action->setEnabled(entry.enabled);
+                break;
+            }
+            case MenuEntryKind::Separator:
+                current->addSeparator();
+                break;
+            case MenuEntryKind::SubmenuBegin: {
+                QMenu* submenu = current->addMenu(QString::fromLatin1(entry.label));
+                if (entry.letterGroup >= 0 && entry.letterGroup < LetterGroupCount)
+                    tree.letterMenus[static_cast<std::size_t>(entry.letterGroup)] = submenu;
+                open.push_back(submenu);
+                break;
+            }
+            case MenuEntryKind::SubmenuEnd:
+                if (open.size() > 1) open.pop_back();
+                break;
+        }
+    }
+    return tree;
+}
+
+// Names are shown as the constellation text stores them, underscores included ("Canis_Major");
+// Latin-1 keeps every byte of a name visible whatever it holds.
+void FillLetterSubmenus(const PopupMenuTree& tree) {
+    const std::vector<int> groups = AssignLetterGroups();
+    for (std::size_t row = 0; row < groups.size(); ++row) {
+        QMenu* submenu = tree.letterMenus[static_cast<std::size_t>(groups[row])];
+        Constellation& constellation = ConstellationTable[row];
+        constellation.submenu = submenu;
+        if (submenu == nullptr) continue;
+        const char* name = constellation.name;
+        QAction* action = submenu->addAction(QString::fromLatin1(
+            name, static_cast<qsizetype>(strnlen(name, ConstellationNameSize))));
+        action->setData(ConstellationCommandBase + static_cast<int>(row));
+        action->setCheckable(true);
+        action->setChecked(false);
+    }
+}
+
+QAction* FindCommandAction(const QMenu* menu, int command) {
+    if (menu == nullptr) return nullptr;
+    for (QAction* action : menu->actions()) {
+        if (QMenu* submenu = action->menu()) {
+            if (QAction* found = FindCommandAction(submenu, command)) return found;
+        } else if (!action->isSeparator() && action->data().toInt() == command) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void UpdateConstellationCheck(int row) {
+    if (row < 0 || row >= ConstellationCount || row >= MaxConstellations) return;
+    const Constellation& constellation = ConstellationTable[row];
+    QAction* action = FindCommandAction(static_cast<const QMenu*>(constellation.submenu),
+                                        ConstellationCommandBase + row);
+    if (action != nullptr) action->setChecked(constellation.shown);
+}
