@@ -1,0 +1,316 @@
+#include "shell/qt_surface.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// A one-pixel line that leaves out its last point (GDI's LineTo rule) and meets other lines
+// squarely: the flat cap ends a line at its last point instead of half a pixel beyond it.
+QPen LinePen(Rgb colour, int width) {
+    return QPen(QBrush(ToQColor(colour)), std::max(1, width), Qt::SolidLine, Qt::FlatCap,
+                Qt::MiterJoin);
+}
+
+// Devices whose output is shapes rather than pixels.
+bool IsVectorEngine(const QPaintEngine* engine) {
+    if (engine == nullptr) return false;
+    switch (engine->type()) {
+        case QPaintEngine::Pdf:
+        case QPaintEngine::SVG:
+        case QPaintEngine::MacPrinter:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QFont RendererFont(int pixelSize) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QtSurface::QtSurface(QPainter& painter) : painter_(painter) {
+    Setup(QGuiApplication::font());
+}
+
+QtSurface::QtSurface(QPainter& painter, const QFont& font) : painter_(painter) {
+    Setup(font);
+}
+
+QtSurface::~QtSurface() {
+    Flush();
+}
+
+// Puts the painter into the state of a new GDI device context and decides how pixels are
+// written. A 32-bit image painted without clip, transform or opacity gets its pixels written
+// straight into its memory: the star glyphs are tens of thousands of single pixels per pass, and
+// going through the paint engine for each one would cost more than the rest of the pass.
+void QtSurface::Setup(const QFont& font) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setFont(font);
+    vector_ = IsVectorEngine(painter_.paintEngine());
+
+    QPaintDevice* device = painter_.device();
+    if (device != nullptr) {
+        bool invertible = false;
+        const QTransform toLogical = painter_.combinedTransform().inverted(&invertible);
+        const QRect rows = toLogical.mapRect(QRect(0, 0, device->width(), device->height()));
+        if (invertible) {
+            visibleTop_ = rows.top() - 1;
+            visibleBottom_ = rows.bottom() + 2;
+        }
+    }
+    if (device != nullptr && device->devType() == QInternal::Image) {
+        auto* image = static_cast<QImage*>(device);
+        const QImage::Format format = image->format();
+        const bool plain32 = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                             format == QImage::Format_ARGB32_Premultiplied;
+        if (plain32 && image->devicePixelRatio() == 1.0 && !painter_.hasClipping() &&
+            painter_.combinedTransform().isIdentity() && painter_.opacity() == 1.0 &&
+            painter_.compositionMode() == QPainter::CompositionMode_SourceOver) {
+            image_ = image;
+            // The painter detached the image when it began, so its memory is ours to write.
+            imageBits_ = const_cast<uchar*>(image->constBits());
+            imageStride_ = image->bytesPerLine();
+            imageWidth_ = image->width();
+            imageHeight_ = image->height();
+        }
+    }
+}
+
+// Draws the held-back pixels of one colour: as points on raster devices, as one path of unit
+// squares on vector devices (a zero-length line with a flat cap would not show there).
+void QtSurface::Flush() {
+    if (pendingPixels_.isEmpty()) return;
+    if (vector_) {
+        QPainterPath path;
+        for (const QPoint& p : std::as_const(pendingPixels_)) path.addRect(p.x(), p.y(), 1, 1);
+        painter_.fillPath(path, pendingColour_);
+    } else {
+        painter_.setPen(QPen(QBrush(pendingColour_), 1, Qt::SolidLine, Qt::FlatCap));
+        painter_.drawPoints(pendingPixels_.constData(), int(pendingPixels_.size()));
+    }
+    pendingPixels_.clear();
+}
+
+// Text metrics in the terms of GetTextMetrics: height = ascent + descent, external leading =
+// the font's leading (never negative), average character width, and bit 0 of pitchAndFamily set
+// for a variable-pitch font. The metrics are those of the font on this device, so a printer or
+// PDF of another resolution measures its own.
+TextMetrics QtSurface::GetTextMetrics() {
+    const QFontMetrics metrics = painter_.fontMetrics();
+    TextMetrics result;
+    result.height = metrics.ascent() + metrics.descent();
+    result.externalLeading = std::max(0, metrics.leading());
+    result.aveCharWidth = metrics.averageCharWidth();
+    result.pitchAndFamily = painter_.fontInfo().fixedPitch() ? 0 : TMPF_FIXED_PITCH;
+    return result;
+}
+
+int QtSurface::HorizontalResolution() {
+    const QPaintDevice* device = painter_.device();
+    return device != nullptr ? device->width() : 0;
+}
+
+int QtSurface::VerticalResolution() {
+    const QPaintDevice* device = painter_.device();
+    return device != nullptr ? device->height() : 0;
+}
+
+void QtSurface::SelectPen(const Pen& pen) {
+    pen_ = pen;
+}
+void QtSurface::SelectBrush(const Brush& brush) {
+    brush_ = brush;
+}
+void QtSurface::SetTextColor(Rgb colour) {
+    textColour_ = colour;
+}
+void QtSurface::SetBkColor(Rgb colour) {
+    backgroundColour_ = colour;
+}
+void QtSurface::SetTextAlign(unsigned align) {
+    align_ = align;
+}
+
+// Text by its reference point (x, y). The cell is the advance width of the text by the font's
+// ascent + descent. Horizontally the point is its left edge (TA_LEFT), right edge (TA_RIGHT) or
+// middle (TA_CENTER); vertically its top (TA_TOP), bottom (TA_BOTTOM) or the baseline
+// (TA_BASELINE). The cell is filled with the background colour first, as GDI's opaque
+// background mode does. Catalogue texts are single bytes and are read as Latin-1.
+void QtSurface::TextOut(int x, int y, std::string_view text) {
+    Flush();
+    const QString string = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    const QFontMetrics metrics = painter_.fontMetrics();
+    const int width = metrics.horizontalAdvance(string);
+    const int ascent = metrics.ascent();
+    const int height = ascent + metrics.descent();
+
+    constexpr unsigned TA_CENTER = 6, TA_BASELINE = 24;
+    int left = x;
+    if ((align_ & TA_CENTER) == TA_CENTER) {
+        left = x - width / 2;
+    } else if (align_ & TA_RIGHT) {
+        left = x - width;
+    }
+    int top = y;
+    if ((align_ & TA_BASELINE) == TA_BASELINE) {
+        top = y - ascent;
+    } else if (align_ & TA_BOTTOM) {
+        top = y - height;
+    }
+
+    painter_.fillRect(QRect(left, top, width, height), ToQColor(backgroundColour_));
+    painter_.setPen(ToQColor(textColour_));
+    painter_.drawText(QPoint(left, top + ascent), string);
+}
+
+// Exactly the colour given, at one pixel. Outside the device nothing happens, as GDI clips.
+void QtSurface::SetPixel(int x, int y, Rgb colour) {
+    if (imageBits_ != nullptr) {
+        if (x < 0 || y < 0 || x >= imageWidth_ || y >= imageHeight_) return;
+        auto* line = reinterpret_cast<QRgb*>(imageBits_ + qsizetype(y) * imageStride_);
+        line[x] = qRgb(colour.red, colour.green, colour.blue);
+        return;
+    }
+    const QColor qcolour = ToQColor(colour);
+    if (!pendingPixels_.isEmpty() && qcolour != pendingColour_) Flush();
+    pendingColour_ = qcolour;
+    pendingPixels_.append(QPoint(x, y));
+}
+
+// Outline in the current pen, fill in the current brush (or none, for lines).
+void QtSurface::UseOutlineAndFill(bool fill) {
+    painter_.setPen(LinePen(pen_.colour, pen_.width));
+    if (fill) {
+        painter_.setBrush(ToQColor(brush_.colour));
+    } else {
+        painter_.setBrush(Qt::NoBrush);
+    }
+}
+
+// A box shape inside (left, top, right, bottom), right and bottom excluded; a box given the wrong
+// way round is put right first, as GDI does. With an aliased one-pixel pen Qt's outline of
+// QRect(l, t, w, h) covers pixels l to l + w, so the rectangle of width right - left - 1 lands on
+// pixels left to right - 1. Qt's aliased ellipse strays a pixel outside its box, so on raster
+// devices the ellipse is laid out here row by row (RasterEllipse). On vector devices the outline
+// is centred half a pixel inside the box, so that its outer edge is the box.
+void QtSurface::DrawBox(int left, int top, int right, int bottom, bool ellipse) {
+    Flush();
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1) return;
+    if (vector_) {
+        UseOutlineAndFill(true);
+        const QRectF box(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+        ellipse ? painter_.drawEllipse(box) : painter_.drawRect(box);
+    } else if (ellipse) {
+        RasterEllipse(left, top, right, bottom);
+    } else {
+        UseOutlineAndFill(true);
+        painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    }
+}
+
+// One row of pixels x0..x1 (inclusive) in a colour.
+void QtSurface::FillRun(int x0, int x1, int y, const QColor& colour) {
+    if (x1 < x0) return;
+    if (imageBits_ != nullptr) {
+        if (y < 0 || y >= imageHeight_) return;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, imageWidth_ - 1);
+        auto* line = reinterpret_cast<QRgb*>(imageBits_ + qsizetype(y) * imageStride_);
+        std::fill(line + x0, line + x1 + 1, colour.rgb());
+        return;
+    }
+    painter_.fillRect(QRect(x0, y, x1 - x0 + 1, 1), colour);
+}
+
+// The ellipse inscribed in the box [left, right] x [top, bottom] of pixel edges: a pixel belongs
+// to it when its centre lies inside. Each row is a run of pixels; the pixels of a run that have
+// no neighbour above or below inside the ellipse, and the two ends of the run, are the one-pixel
+// outline in the pen colour; the rest is filled with the brush. So the shape never leaves its
+// box, touches all four sides of a circle's box, and is symmetric.
+void QtSurface::RasterEllipse(int left, int top, int right, int bottom) {
+    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    const double a = (right - left) / 2.0, b = (bottom - top) / 2.0;
+    // The run of row y, or an empty one (x0 > x1) outside the ellipse.
+    auto run = [&](int y, int& x0, int& x1) {
+        x0 = 1;
+        x1 = 0;
+        if (y < top || y >= bottom) return;
+        const double dy = (y + 0.5 - cy) / b;
+        const double q = 1.0 - dy * dy;
+        if (q < -1e-9) return;
+        const double half = a * std::sqrt(std::max(0.0, q)) + 1e-9;
+        x0 = std::max(left, int(std::ceil(cx - half - 0.5)));
+        x1 = std::min(right - 1, int(std::floor(cx + half - 0.5)));
+    };
+    const QColor pen = ToQColor(pen_.colour), brush = ToQColor(brush_.colour);
+    // Only the rows that can show are laid out, however large the box.
+    const int first = std::max(top, visibleTop_), last = std::min(bottom, visibleBottom_);
+    int above0, above1, x0, x1, below0, below1;
+    run(first - 1, above0, above1);
+    run(first, x0, x1);
+    for (int y = first; y < last; ++y) {
+        run(y + 1, below0, below1);
+        if (x0 <= x1) {
+            const bool closed = above0 <= above1 && below0 <= below1;
+            const int lo = closed ? std::max({x0 + 1, above0, below0}) : x1 + 1;
+            const int hi = closed ? std::min({x1 - 1, above1, below1}) : x1;
+            if (lo > hi) {
+                FillRun(x0, x1, y, pen);
+            } else {
+                FillRun(x0, lo - 1, y, pen);
+                FillRun(lo, hi, y, brush);
+                FillRun(hi + 1, x1, y, pen);
+            }
+        }
+        above0 = x0, above1 = x1, x0 = below0, x1 = below1;
+    }
+}
+
+void QtSurface::Rectangle(int left, int top, int right, int bottom) {
+    DrawBox(left, top, right, bottom, false);
+}
+
+void QtSurface::Ellipse(int left, int top, int right, int bottom) {
+    DrawBox(left, top, right, bottom, true);
+}
+
+// Connected segments in the current pen; the last point is left out, as GDI's Polyline does.
+// Fewer than two points draw nothing.
+void QtSurface::Polyline(const Point* points, int count) {
+    Flush();
+    if (points == nullptr || count < 2) return;
+    UseOutlineAndFill(false);
+    if (vector_) {
+        QVector<QPointF> line;
+        line.reserve(count);
+        for (int i = 0; i < count; ++i) line.append(QPointF(points[i].x + 0.5, points[i].y + 0.5));
+        painter_.drawPolyline(line.constData(), count);
+    } else {
+        QVector<QPoint> line;
+        line.reserve(count);
+        for (int i = 0; i < count; ++i) line.append(QPoint(points[i].x, points[i].y));
+        painter_.drawPolyline(line.constData(), count);
+    }
+}

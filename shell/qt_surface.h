@@ -1,0 +1,94 @@
+// The chart's drawing surface over a QPainter, on any paint device: an image, the window, an SVG
+// or PDF generator, a printer.
+//
+// It reproduces the GDI conventions the chart relies on, pixel for pixel on raster devices:
+//   - Rectangle and Ellipse fill and outline inside (left, top, right, bottom), right and bottom
+//     excluded: Rectangle(0, 0, 4, 4) touches pixels 0 to 3;
+//   - lines and outlines are one device pixel wide, not antialiased, and a line leaves out its
+//     last point, as LineTo and Polyline do;
+//   - SetPixel writes exactly the colour given;
+//   - TextOut places the text's cell (advance width by ascent + descent) by its reference point
+//     and paints it opaquely in the background colour first.
+// On vector devices (SVG, PDF, printers) the same geometry is written as shapes: a one-pixel
+// outline runs along the inside of its box, a pixel is a unit square.
+//
+// A new surface starts as a new GDI device context does: black pen, white brush, black text on
+// a white background, TA_LEFT | TA_TOP.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainterPath>
+#include <QPoint>
+#include <QVector>
+
+#include "chart/surface.h"
+
+class QPainter;
+class QImage;
+
+// The font the headless renderer and the tests draw with, so that text metrics and pictures are
+// the same on every machine: DejaVu Sans at a size in pixels. At 14 pixels its cell is 16 pixels
+// high with an average character width of 7.
+QFont RendererFont(int pixelSize = 14);
+
+class QtSurface final : public Surface {
+  public:
+    // Draws with `painter`, which must be active and stay so while the surface is used. The font
+    // is the application's unless one is given. The painter's pen, brush, font and render hints
+    // are changed; pixels set by SetPixel may be held back until Flush() or the next other
+    // operation, so flush (or destroy the surface) before ending the painter.
+    explicit QtSurface(QPainter& painter);
+    QtSurface(QPainter& painter, const QFont& font);
+    ~QtSurface() override;
+    QtSurface(const QtSurface&) = delete;
+    QtSurface& operator=(const QtSurface&) = delete;
+
+    // Draws the pixels that SetPixel is holding back.
+    void Flush();
+
+    TextMetrics GetTextMetrics() override;
+    int HorizontalResolution() override;
+    int VerticalResolution() override;
+
+    void SelectPen(const Pen& pen) override;
+    void SelectBrush(const Brush& brush) override;
+    void SetTextColor(Rgb colour) override;
+    void SetBkColor(Rgb colour) override;
+    void SetTextAlign(unsigned align) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void SetPixel(int x, int y, Rgb colour) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Polyline(const Point* points, int count) override;
+
+  private:
+    void Setup(const QFont& font);
+    void UseOutlineAndFill(bool fill);
+    void DrawBox(int left, int top, int right, int bottom, bool ellipse);
+    void RasterEllipse(int left, int top, int right, int bottom);
+    void FillRun(int x0, int x1, int y, const QColor& colour);
+
+    QPainter& painter_;
+    bool vector_ = false;  // a vector device: geometry as shapes, not pixels
+    // The rows of the device in the painter's coordinates, and a little more.
+    int visibleTop_ = -(1 << 20);
+    int visibleBottom_ = 1 << 20;
+
+    // Direct writes into a 32-bit image when nothing (clip, transform) stands in between.
+    QImage* image_ = nullptr;
+    uchar* imageBits_ = nullptr;
+    qsizetype imageStride_ = 0;
+    int imageWidth_ = 0;
+    int imageHeight_ = 0;
+
+    // Pixels of one colour waiting to be drawn together.
+    QVector<QPoint> pendingPixels_;
+    QColor pendingColour_;
+
+    Pen pen_;
+    Brush brush_{White};
+    Rgb textColour_ = Black;
+    Rgb backgroundColour_ = White;
+    unsigned align_ = TA_LEFT | TA_TOP;
+};
