@@ -1,0 +1,137 @@
+// A whole chart in metafile mode, written by our writer and read back by an independent reader,
+// Debian's emf2svg-conv, and by our own parsing of the header.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <set>
+
+#include "emf_chart_fixture.h"
+#include "emf_records.h"
+#include "shell/emf_surface.h"
+#include "shell/qt_surface.h"
+
+namespace {
+
+class EmfChart : public EmfChartFixture {
+  protected:
+    // Runs the metafile pass into `name` in the temporary folder; gives the bytes written.
+    std::vector<std::uint8_t> Export(const QString& name) {
+        EmfSurface surface(window.clientWidth, window.clientHeight, RendererFont());
+        layout = ComputeChartLayout(surface, ChartMetafile, window, ViewSettings.margin);
+        QString error;
+        EXPECT_TRUE(surface.BeginFile(folder.filePath(name), &error)) << error.toStdString();
+        DrawChart(window, surface, ChartMetafile, ViewSettings.margin, ShellObjects.figurePen,
+                  ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+        EXPECT_TRUE(surface.CommitFile(&error)) << error.toStdString();
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        return std::vector<std::uint8_t>(data.begin(), data.end());
+    }
+
+    // The metafile converted by emf2svg-conv.
+    QString ConvertToSvg(const QString& name) {
+        const QString converter = QStandardPaths::findExecutable("emf2svg-conv");
+        EXPECT_FALSE(converter.isEmpty()) << "emf2svg-conv is missing (Debian package emf2svg)";
+        QProcess process;
+        process.start(converter, {"-i", folder.filePath(name), "-o", folder.filePath("out.svg")});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        QFile svg(folder.filePath("out.svg"));
+        EXPECT_TRUE(svg.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(svg.readAll());
+    }
+
+    static int CountMatches(const QString& text, const QString& pattern) {
+        int count = 0;
+        auto it = QRegularExpression(pattern).globalMatch(text);
+        while (it.hasNext()) {
+            it.next();
+            ++count;
+        }
+        return count;
+    }
+
+    ChartLayout layout;
+};
+
+TEST_F(EmfChart, IndependentReaderSeesDiscLabelsCaptionsFiguresAndCrosses) {
+    Export("chart.emf");
+    const QString svg = ConvertToSvg("chart.emf");
+    ASSERT_FALSE(svg.isEmpty());
+
+    // The night sky disc in the white star pen, centred, of the layout's radius.
+    const QRegularExpression disc(
+        "<ellipse cx=\"400\\.0+\" cy=\"300\\.0+\" rx=\"([0-9.]+)\" ry=\"([0-9.]+)\"\\s+"
+        "fill=\"#000040\" stroke=\"#FFFFFF\"");
+    const QRegularExpressionMatch match = disc.match(svg);
+    ASSERT_TRUE(match.hasMatch()) << svg.left(2000).toStdString();
+    EXPECT_DOUBLE_EQ(match.captured(1).toDouble(), layout.radius);
+    // The white page with a black frame from the metafile preparation.
+    EXPECT_EQ(CountMatches(svg,
+                           "<rect x=\"0\\.0+\" y=\"0\\.0+\" width=\"799\\.0+\" "
+                           "height=\"599\\.0+\"\\s+fill=\"#FFFFFF\" stroke=\"#000000\""),
+              1);
+
+    for (const CompassPoint& point : CompassPoints) {
+        EXPECT_EQ(CountMatches(svg, QString("CDATA\\[%1\\]").arg(point.label)), 1) << point.label;
+    }
+    EXPECT_TRUE(svg.contains("CDATA[2024/03/07  21:05:09]"));
+    EXPECT_TRUE(svg.contains("CDATA[Date & Time of Map:]"));
+    EXPECT_TRUE(svg.contains("CDATA[Dimmest Star Magnitude: 6.5]"));
+
+    // Every figure segment in red and every cross (two strokes) in green.
+    const int segments = DrawnFigureSegments();
+    const int crosses = VisibleDeepSkyObjects();
+    ASSERT_GT(segments, 50);
+    ASSERT_GT(crosses, 20);
+    EXPECT_EQ(CountMatches(svg, "<path d=\"M [-0-9.,]+ L [-0-9.,]+ \" stroke=\"#FF0000\""),
+              segments);
+    EXPECT_EQ(CountMatches(svg, "<path d=\"M [-0-9.,]+ L [-0-9.,]+ \" stroke=\"#00FF00\""),
+              2 * crosses);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(EmfChart, HeaderBoundsCountsAndHandlesMatchTheRecords) {
+    const std::vector<std::uint8_t> bytes = Export("chart.emf");
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back().type, EMR_EOF);
+    EXPECT_EQ(records.back().offset + records.back().size, bytes.size());
+    EXPECT_EQ(ReadU32(bytes, 48), bytes.size());
+    EXPECT_EQ(ReadU32(bytes, 52), records.size());
+    // The corner pixels (0, 0) and (width, height) span the bounds.
+    EXPECT_EQ(ReadI32(bytes, 8), 0);
+    EXPECT_EQ(ReadI32(bytes, 12), 0);
+    EXPECT_EQ(ReadI32(bytes, 16), 800);
+    EXPECT_EQ(ReadI32(bytes, 20), 600);
+    EXPECT_EQ(ReadI32(bytes, 72), 800);
+    EXPECT_EQ(ReadI32(bytes, 76), 600);
+
+    // The object table is as large as the highest slot used, and everything created is
+    // deleted again by the end.
+    std::uint32_t highest = 0;
+    std::multiset<std::uint32_t> live;
+    for (const ParsedRecord& r : records) {
+        const std::uint32_t slot = ReadU32(bytes, r.offset + 8);
+        if (r.type == EMR_CREATEPEN || r.type == EMR_CREATEBRUSHINDIRECT ||
+            r.type == EMR_EXTCREATEFONTINDIRECTW) {
+            EXPECT_EQ(live.count(slot), 0u) << "slot " << slot << " created twice";
+            live.insert(slot);
+            highest = std::max(highest, slot);
+        } else if (r.type == EMR_DELETEOBJECT) {
+            EXPECT_EQ(live.count(slot), 1u) << "slot " << slot << " deleted while free";
+            live.erase(slot);
+        } else if (r.type == EMR_SELECTOBJECT && (slot & 0x80000000u) == 0) {
+            EXPECT_EQ(live.count(slot), 1u) << "slot " << slot << " selected while free";
+        }
+    }
+    EXPECT_TRUE(live.empty());
+    EXPECT_EQ(ReadU16(bytes, 56), highest + 1);
+    EXPECT_LE(highest, 3u);  // a pen, a brush and the font at most at any time
+}
+
+}  // namespace

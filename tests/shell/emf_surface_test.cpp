@@ -1,0 +1,149 @@
+// The metafile surface: its objects, its metrics, its file handling, and a whole chart read back
+// by an independent reader (emf2svg-conv).
+#include "shell/emf_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "emf_records.h"
+#include "shell/qt_surface.h"
+
+namespace {
+
+std::size_t Count(const std::vector<ParsedRecord>& records, std::uint32_t type) {
+    std::size_t n = 0;
+    for (const ParsedRecord& r : records) n += r.type == type ? 1 : 0;
+    return n;
+}
+
+TEST(EmfSurfaceObjects, StartsWithBlackPenAndWhiteBrushSelectedExplicitly) {
+    EmfSurface surface(200, 100, RendererFont());
+    const std::vector<std::uint8_t> bytes = surface.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_GE(records.size(), 4u);
+    EXPECT_EQ(records[1].type, EMR_SELECTOBJECT);
+    EXPECT_EQ(ReadU32(bytes, records[1].offset + 8), 0x80000007u);  // BLACK_PEN
+    EXPECT_EQ(ReadU32(bytes, records[2].offset + 8), 0x80000000u);  // WHITE_BRUSH
+}
+
+TEST(EmfSurfaceObjects, WhiteAndBlackAreStockOthersCreatedAndDeletedWhenReplaced) {
+    EmfSurface surface(200, 100, RendererFont());
+    surface.SelectPen(Pen{White, 1});         // stock, nothing created
+    surface.SelectBrush(Brush{{0, 0, 64}});   // created in slot 1
+    surface.SelectBrush(Brush{{0, 0, 64}});   // the same: no record
+    surface.SelectPen(Pen{{255, 0, 0}, 1});   // created in slot 2
+    surface.SelectPen(Pen{{0, 255, 0}, 1});   // slot 3, then slot 2 deleted
+    surface.SelectBrush(Brush{White});        // stock, slot 1 deleted
+    surface.SelectPen(Pen{White, 1});         // stock, slot 3 deleted
+    surface.SelectBrush(Brush{{0, 0, 128}});  // reuses slot 1
+    const std::vector<std::uint8_t> bytes = surface.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    EXPECT_EQ(Count(records, EMR_CREATEPEN), 2u);
+    EXPECT_EQ(Count(records, EMR_CREATEBRUSHINDIRECT), 2u);
+    // Every object created is deleted by the end: the metafile leaves none behind.
+    EXPECT_EQ(Count(records, EMR_DELETEOBJECT), 4u);
+    EXPECT_EQ(ReadU16(bytes, 56), 4u);  // slots 0 to 3
+    EXPECT_EQ(ReadU32(bytes, 52), records.size());
+}
+
+TEST(EmfSurfaceMetrics, AreTheScreenFontsAndTheSizeIsTheOneGiven) {
+    const QFont font = RendererFont();
+    EmfSurface surface(640, 480, font);
+    const QFontMetrics metrics(font);
+    const TextMetrics tm = surface.GetTextMetrics();
+    EXPECT_EQ(tm.height, metrics.ascent() + metrics.descent());
+    EXPECT_EQ(tm.aveCharWidth, metrics.averageCharWidth());
+    EXPECT_EQ(tm.pitchAndFamily & TMPF_FIXED_PITCH, TMPF_FIXED_PITCH);  // variable pitch
+    EXPECT_EQ(surface.HorizontalResolution(), 640);
+    EXPECT_EQ(surface.VerticalResolution(), 480);
+}
+
+TEST(EmfSurfaceText, BottomRightAlignedTextIsBoxedAboveAndLeftOfItsPointWithAdvances) {
+    const QFont font = RendererFont();
+    const QFontMetrics metrics(font);
+    EmfSurface surface(300, 200, font);
+    surface.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+    surface.TextOut(100, 50, "NW");
+    const std::vector<std::uint8_t> bytes = surface.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    const ParsedRecord* text = nullptr;
+    for (const ParsedRecord& r : records) {
+        if (r.type == EMR_EXTTEXTOUTW) text = &r;
+    }
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(Count(records, EMR_EXTCREATEFONTINDIRECTW), 1u);
+    EXPECT_EQ(ExtTextOutString(bytes, *text), "NW");
+    const int advanceN = metrics.horizontalAdvance(QLatin1Char('N'));
+    const int advanceW = metrics.horizontalAdvance(QLatin1Char('W'));
+    const std::size_t dx = text->offset + ReadU32(bytes, text->offset + 72);
+    EXPECT_EQ(ReadI32(bytes, dx), advanceN);
+    EXPECT_EQ(ReadI32(bytes, dx + 4), advanceW);
+    EXPECT_EQ(ReadI32(bytes, text->offset + 8), 100 - advanceN - advanceW);  // bounds left
+    EXPECT_EQ(ReadI32(bytes, text->offset + 12), 50 - metrics.height());     // bounds top
+    EXPECT_EQ(ReadI32(bytes, text->offset + 16), 99);
+    EXPECT_EQ(ReadI32(bytes, text->offset + 20), 49);
+}
+
+class EmfSurfaceFile : public ::testing::Test {
+  protected:
+    QTemporaryDir folder;
+    QString PathOf(const QString& name) const { return folder.filePath(name); }
+};
+
+TEST_F(EmfSurfaceFile, IsWrittenAsideAndAppearsOnlyWhenCommitted) {
+    const QString path = PathOf("chart.emf");
+    EmfSurface surface(100, 100, RendererFont());
+    QString error;
+    ASSERT_TRUE(surface.BeginFile(path, &error)) << error.toStdString();
+    surface.Rectangle(0, 0, 99, 99);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    ASSERT_TRUE(surface.CommitFile(&error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    const std::vector<std::uint8_t> bytes(data.begin(), data.end());
+    EXPECT_EQ(ReadU32(bytes, 40), EmfSignature);
+    EXPECT_EQ(ReadU32(bytes, 48), bytes.size());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"chart.emf"});
+}
+
+TEST_F(EmfSurfaceFile, AbandonedSurfaceLeavesNothingAndKeepsAnEarlierFile) {
+    const QString path = PathOf("kept.emf");
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    {
+        EmfSurface surface(100, 100, RendererFont());
+        ASSERT_TRUE(surface.BeginFile(path, nullptr));
+        surface.Ellipse(0, 0, 10, 10);
+    }  // dropped before CommitFile
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.emf"});
+}
+
+TEST_F(EmfSurfaceFile, MissingFolderOrFolderAsNameGivesAnErrorNamingTheFile) {
+    EmfSurface surface(100, 100, RendererFont());
+    QString error;
+    const QString missing = PathOf("no-such-folder/chart.emf");
+    EXPECT_FALSE(surface.BeginFile(missing, &error));
+    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
+    EXPECT_TRUE(error.startsWith("Could not write the metafile")) << error.toStdString();
+    EXPECT_FALSE(surface.BeginFile(folder.path(), &error));
+    EXPECT_TRUE(error.contains(QFileInfo(folder.path()).absoluteFilePath()));
+    EXPECT_FALSE(surface.CommitFile(&error));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+// The metafile writer, checked byte by byte against the published record layouts.
+#include "shell/emf_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "emf_records.h"
+
+namespace {
+
+std::vector<ParsedRecord> OfType(const std::vector<ParsedRecord>& records, std::uint32_t type) {
+    std::vector<ParsedRecord> found;
+    for (const ParsedRecord& r : records) {
+        if (r.type == type) found.push_back(r);
+    }
+    return found;
+}
+
+TEST(EmfWriterHeader, CountsRecordsBytesAndHandlesAndBoundsWhatWasDrawn) {
+    EmfWriter writer(800, 600);
+    const std::uint32_t brush = writer.CreateBrush(Brush{{0, 0, 64}});
+    writer.SelectObject(brush);
+    writer.Ellipse(100, 50, 301, 251);
+    writer.SetPixel(20, 400, White);
+    const Point line[2] = {{500, 10}, {520, 30}};
+    writer.Polyline(line, 2);
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_EQ(records.size(), 7u);  // header, brush, select, ellipse, pixel, polyline, EOF
+    EXPECT_EQ(records.front().type, EMR_HEADER);
+    EXPECT_EQ(records.front().size, EmfHeaderSize);
+    EXPECT_EQ(records.back().type, EMR_EOF);
+    EXPECT_EQ(records.back().offset + records.back().size, bytes.size());
+
+    EXPECT_EQ(ReadU32(bytes, 40), EmfSignature);
+    EXPECT_EQ(ReadU32(bytes, 44), 0x00010000u);
+    EXPECT_EQ(ReadU32(bytes, 48), bytes.size());
+    EXPECT_EQ(ReadU32(bytes, 52), 7u);
+    EXPECT_EQ(ReadU16(bytes, 56), 2u);  // slot 0 and the brush
+    EXPECT_EQ(ReadU16(bytes, 58), 0u);
+    // Bounds: inclusive; the ellipse leaves out its right and bottom edges.
+    EXPECT_EQ(ReadI32(bytes, 8), 20);
+    EXPECT_EQ(ReadI32(bytes, 12), 10);
+    EXPECT_EQ(ReadI32(bytes, 16), 520);
+    EXPECT_EQ(ReadI32(bytes, 20), 400);
+    // Frame in 0.01 mm at 96 dpi (2540 / 96 = 26.458 per pixel): 20 px -> 529, 521 px -> 13785.
+    EXPECT_EQ(ReadI32(bytes, 24), 529);
+    EXPECT_EQ(ReadI32(bytes, 28), 265);
+    EXPECT_EQ(ReadI32(bytes, 32), 13785 - 1);
+    EXPECT_EQ(ReadI32(bytes, 36), 10610 - 1);
+    // Reference device: pixels, millimetres (800 px at 96 dpi = 211.7 mm), micrometres.
+    EXPECT_EQ(ReadI32(bytes, 72), 800);
+    EXPECT_EQ(ReadI32(bytes, 76), 600);
+    EXPECT_EQ(ReadI32(bytes, 80), 212);
+    EXPECT_EQ(ReadI32(bytes, 84), 159);
+    EXPECT_EQ(ReadI32(bytes, 100), 211667);
+    EXPECT_EQ(ReadI32(bytes, 104), 158750);
+}
+
+TEST(EmfWriterHeader, EmptyPictureHasEmptyBoundsAndOnlyHeaderAndEof) {
+    EmfWriter writer(10, 10);
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    ASSERT_EQ(bytes.size(), EmfHeaderSize + 20u);
+    EXPECT_EQ(ReadU32(bytes, 52), 2u);
+    EXPECT_EQ(ReadI32(bytes, 8), 0);
+    EXPECT_EQ(ReadI32(bytes, 16), -1);
+    EXPECT_EQ(ReadI32(bytes, 20), -1);
+    EXPECT_EQ(ReadU16(bytes, 56), 1u);
+    // EMR_EOF: no palette, offset 16, its own size repeated last.
+    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 8), 0u);
+    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 12), 16u);
+    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 16), 20u);
+}
+
+TEST(EmfWriterRecords, ValuesAreLittleEndianAndColoursRedFirst) {
+    EmfWriter writer(100, 100);
+    writer.SetPixel(0x0102, -2, Rgb{0x11, 0x22, 0x33});
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    const std::size_t at = EmfHeaderSize;
+    const std::vector<std::uint8_t> expected = {
+        15, 0, 0, 0, 20, 0, 0, 0, 0x02, 0x01, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x11, 0x22, 0x33, 0};
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + at, bytes.begin() + at + 20), expected);
+}
+
+TEST(EmfWriterObjects, FreedSlotsAreReusedAndTheTableSizeIsTheHighestSlotPlusOne) {
+    EmfWriter writer(100, 100);
+    const std::uint32_t pen = writer.CreatePen(Pen{{255, 0, 0}, 1});
+    const std::uint32_t brush = writer.CreateBrush(Brush{{0, 0, 128}});
+    EXPECT_EQ(pen, 1u);
+    EXPECT_EQ(brush, 2u);
+    writer.DeleteObject(pen);
+    writer.DeleteObject(pen);                  // twice: ignored
+    writer.DeleteObject(EmfStock(WHITE_PEN));  // stock: never deleted
+    EXPECT_EQ(writer.CreatePen(Pen{{0, 255, 0}, 1}), 1u);
+    EXPECT_EQ(writer.CreateBrush(Brush{White}), 3u);
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    EXPECT_EQ(ReadU16(bytes, 56), 4u);
+    EXPECT_EQ(OfType(ParseRecords(bytes), EMR_DELETEOBJECT).size(), 1u);
+}
+
+TEST(EmfWriterObjects, PenAndBrushRecordsCarryStyleWidthAndColour) {
+    EmfWriter writer(100, 100);
+    writer.CreatePen(Pen{{255, 0, 0}, 1});
+    writer.CreateBrush(Brush{{0, 0, 128}});
+    writer.SelectObject(EmfStock(BLACK_BRUSH));
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_EQ(records.size(), 5u);
+    const std::size_t pen = records[1].offset;
+    EXPECT_EQ(records[1].type, EMR_CREATEPEN);
+    EXPECT_EQ(records[1].size, 28u);
+    EXPECT_EQ(ReadU32(bytes, pen + 8), 1u);
+    EXPECT_EQ(ReadU32(bytes, pen + 12), 0u);  // PS_SOLID
+    EXPECT_EQ(ReadU32(bytes, pen + 16), 1u);  // width
+    EXPECT_EQ(ReadU32(bytes, pen + 24), 0x0000FFu);
+    const std::size_t brush = records[2].offset;
+    EXPECT_EQ(records[2].type, EMR_CREATEBRUSHINDIRECT);
+    EXPECT_EQ(records[2].size, 24u);
+    EXPECT_EQ(ReadU32(bytes, brush + 12), 0u);  // BS_SOLID
+    EXPECT_EQ(ReadU32(bytes, brush + 16), 0x800000u);
+    EXPECT_EQ(ReadU32(bytes, records[3].offset + 8), 0x80000004u);
+}
+
+TEST(EmfWriterRecords, PolylineUses16BitPointsWhenTheyFitAnd32BitOtherwise) {
+    EmfWriter writer(100, 100);
+    const Point small[3] = {{1, 2}, {-3, 40}, {7, 8}};
+    const Point large[2] = {{0, 0}, {40000, 5}};
+    writer.Polyline(small, 3);
+    writer.Polyline(large, 2);
+    writer.Polyline(small, 1);  // GDI draws nothing for one point
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[1].type, EMR_POLYLINE16);
+    EXPECT_EQ(records[1].size, 28u + 3 * 4);
+    EXPECT_EQ(ReadI32(bytes, records[1].offset + 8), -3);   // bounds left
+    EXPECT_EQ(ReadI32(bytes, records[1].offset + 20), 40);  // bounds bottom
+    EXPECT_EQ(ReadU32(bytes, records[1].offset + 24), 3u);
+    EXPECT_EQ(static_cast<std::int16_t>(ReadU16(bytes, records[1].offset + 32)), -3);
+    EXPECT_EQ(records[2].type, EMR_POLYLINE);
+    EXPECT_EQ(records[2].size, 28u + 2 * 8);
+    EXPECT_EQ(ReadI32(bytes, records[2].offset + 36), 40000);
+}
+
+TEST(EmfWriterRecords, TextCarriesUtf16StringAdvancesAndPaddingToWholeWords) {
+    EmfWriter writer(100, 100);
+    writer.ExtTextOut(10, 20, u"NNE", {9, 9, 8}, EmfRect{10, 4, 35, 19});
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_EQ(records.size(), 3u);
+    const ParsedRecord& text = records[1];
+    EXPECT_EQ(text.type, EMR_EXTTEXTOUTW);
+    EXPECT_EQ(text.size, 76u + 8 + 3 * 4);  // 6 bytes of text padded to 8
+    EXPECT_EQ(ReadI32(bytes, text.offset + 8), 10);
+    EXPECT_EQ(ReadI32(bytes, text.offset + 20), 19);
+    EXPECT_EQ(ReadU32(bytes, text.offset + 24), 1u);  // GM_COMPATIBLE
+    EXPECT_EQ(ReadI32(bytes, text.offset + 36), 10);
+    EXPECT_EQ(ReadI32(bytes, text.offset + 40), 20);
+    EXPECT_EQ(ExtTextOutString(bytes, text), "NNE");
+    EXPECT_EQ(ReadU32(bytes, text.offset + 72), 84u);
+    EXPECT_EQ(ReadU32(bytes, text.offset + 84), 9u);
+    EXPECT_EQ(ReadU32(bytes, text.offset + 92), 8u);
+    EXPECT_EQ(ReadI32(bytes, 8), 10);  // header bounds = the text box
+    EXPECT_EQ(ReadI32(bytes, 12), 4);
+}
+
+TEST(EmfWriterRecords, FontRecordHoldsHeightWeightAndFaceName) {
+    EmfWriter writer(100, 100);
+    EmfFont font;
+    font.height = -14;
+    font.weight = 700;
+    font.pitchAndFamily = 0x22;
+    font.faceName = u"DejaVu Sans With A Name Longer Than Thirty-One";
+    EXPECT_EQ(writer.CreateFont(font), 1u);
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    const std::vector<ParsedRecord> records = ParseRecords(bytes);
+    ASSERT_EQ(records.size(), 3u);
+    const std::size_t at = records[1].offset;
+    EXPECT_EQ(records[1].type, EMR_EXTCREATEFONTINDIRECTW);
+    EXPECT_EQ(records[1].size, 12u + 320);
+    EXPECT_EQ(ReadI32(bytes, at + 12), -14);
+    EXPECT_EQ(ReadI32(bytes, at + 28), 700);
+    EXPECT_EQ(bytes[at + 39], 0x22);
+    EXPECT_EQ(ReadU16(bytes, at + 40), u'D');
+    EXPECT_EQ(ReadU16(bytes, at + 40 + 2 * 29), u'r');  // the 30th and 31st units kept
+    EXPECT_EQ(ReadU16(bytes, at + 40 + 2 * 30), u' ');
+    EXPECT_EQ(ReadU16(bytes, at + 40 + 2 * 31), 0u);  // then the terminating NUL
+}
+
+TEST(EmfWriterRecords, NothingIsAddedAfterFinish) {
+    EmfWriter writer(100, 100);
+    const std::size_t size = writer.Finish().size();
+    writer.SetPixel(1, 1, White);
+    writer.Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(writer.CreatePen(Pen{}), 0u);
+    EXPECT_EQ(writer.Finish().size(), size);
+}
+
+}  // namespace
