@@ -23,9 +23,19 @@ void EquatorialToHorizon(double rightAscension, double declination, double sider
     const double h = (siderealTime - rightAscension) * pi / 12;
     const double d = declination * pi / 180;
     const double p = latitude * pi / 180;
-    const double sinA = std::sin(d) * std::sin(p) + std::cos(d) * std::cos(p) * std::cos(h);
+    // The chart converts every star on every repaint for one latitude: its sine and cosine are
+    // kept from the previous call (per thread, so the routine stays reentrant). The values are
+    // the very ones std::sin and std::cos give, so results do not depend on the call history.
+    thread_local double lastP = 0.0, sinP = 0.0, cosP = 1.0;
+    if (p != lastP || std::signbit(p) != std::signbit(lastP)) {  // NaN never equals itself
+        sinP = std::sin(p);
+        cosP = std::cos(p);
+        lastP = p;
+    }
+    const double sinD = std::sin(d), cosD = std::cos(d);
+    const double sinA = sinD * sinP + cosD * cosP * std::cos(h);
     const double a = std::asin(std::clamp(sinA, -1.0, 1.0));
-    double cosAz = (std::sin(d) - std::sin(p) * std::sin(a)) / (std::cos(p) * std::cos(a));
+    double cosAz = (sinD - sinP * std::sin(a)) / (cosP * std::cos(a));
     if (std::isnan(cosAz)) cosAz = 1.0;
     double az = std::acos(std::clamp(cosAz, -1.0, 1.0));
     if (std::sin(h) > 0) az = 2 * pi - az;

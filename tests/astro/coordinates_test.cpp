@@ -3,6 +3,7 @@
 #include "astro/coordinates.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "astro_fixture.h"
 
@@ -95,6 +96,23 @@ TEST(EquatorialToHorizon, HourAngleNeedNotBeReduced) {
     EquatorialToHorizon(3, 10, 48, 45, alt2, az2);
     EXPECT_NEAR(alt1, alt2, 1e-9);
     EXPECT_NEAR(az1, az2, 1e-9);
+}
+
+TEST(EquatorialToHorizon, ResultDoesNotDependOnThePreviousCall) {
+    // The latitude's sine and cosine are reused between calls; interleaving latitudes (including
+    // both signs of zero) must give bit for bit the results of a steady latitude.
+    const double lats[] = {51.5, -0.0, 0.0, -33.9, 90.0};
+    for (double lat : lats) {
+        double steadyAlt[24], steadyAz[24];
+        for (int i = 0; i < 24; ++i) EquatorialToHorizon(i, 10, 0, lat, steadyAlt[i], steadyAz[i]);
+        for (int i = 0; i < 24; ++i) {
+            double alt = 0, az = 0, other = 0;
+            EquatorialToHorizon(i, 10, 0, lats[(i + 1) % 5], other, other);
+            EquatorialToHorizon(i, 10, 0, lat, alt, az);
+            EXPECT_EQ(std::memcmp(&alt, &steadyAlt[i], sizeof alt), 0) << lat << " " << i;
+            EXPECT_EQ(std::memcmp(&az, &steadyAz[i], sizeof az), 0) << lat << " " << i;
+        }
+    }
 }
 
 // Obliquity
