@@ -1,0 +1,211 @@
+// "To File..." and "To Printer...": the chart pass on a metafile (or SVG, PDF, PNG) and on a
+// printer page, behind the save and print dialogs.
+#include "shell/print_export.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
+#include <cstring>
+
+#include "astro/message_box.h"
+#include "chart/chart_pass.h"
+#include "chart/view_settings.h"
+#include "shell/chart_export.h"
+#include "shell/emf_surface.h"
+#include "shell/qt_surface.h"
+#include "shell/shell_objects.h"
+
+namespace {
+
+const char* const FirstMetafileName = "StarMap.emf";
+
+// The first filter is the metafile's, as the program has always offered it; the others are the
+// formats the renderer writes besides.
+const QStringList& NameFilters() {
+    static const QStringList filters{
+        QStringLiteral("Enhanced Metafiles (*.emf)"),
+        QStringLiteral("SVG Drawings (*.svg)"),
+        QStringLiteral("PDF Documents (*.pdf)"),
+        QStringLiteral("PNG Images (*.png)"),
+    };
+    return filters;
+}
+
+// The extension a filter's first pattern names ("*.emf" gives "emf"), or "" for none.
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// The real save dialog: Qt's counterpart of the common save-file dialog with the metafile
+// filter first, default suffix "emf" (following the filter the user picks), and confirmation
+// before overwriting.
+SaveChoice AskWithFileDialog(QWidget* owner, const QString& startPath, const QStringList& filters) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(0));
+    dialog.setDefaultSuffix(QStringLiteral("emf"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                         const QString suffix = FilterSuffix(filter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? QStringLiteral("emf") : suffix);
+                     });
+    const QFileInfo start(startPath);
+    if (!start.path().isEmpty() && start.dir().exists()) dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return SaveChoice{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+// The real print dialog on a printer that starts at the default printer's defaults; choosing a
+// selection makes no sense for a chart, so it is not offered.
+bool AskWithPrintDialog(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+SavePathAsker& CurrentSavePathAsker() {
+    static SavePathAsker asker = AskWithFileDialog;
+    return asker;
+}
+
+PrinterAsker& CurrentPrinterAsker() {
+    static PrinterAsker asker = AskWithPrintDialog;
+    return asker;
+}
+
+// The path the save dialog starts from: the last one chosen, "StarMap.emf" before the first.
+QString StartPath() {
+    const std::size_t length = strnlen(ViewSettings.metafileName, MetafileNameSize);
+    if (length == 0 || length == MetafileNameSize) return QString::fromLatin1(FirstMetafileName);
+    return QString::fromUtf8(ViewSettings.metafileName, static_cast<qsizetype>(length));
+}
+
+// Keeps `path` in the 260-byte ViewSettings.metafileName for the next export. A path that does
+// not fit is never cut (a cut path names another file): its file name alone is kept instead, so
+// the next dialog still offers the name, or, failing that, the previous value stays.
+void RememberPath(const QString& path) {
+    QByteArray bytes = path.toUtf8();
+    if (bytes.size() >= MetafileNameSize) bytes = QFileInfo(path).fileName().toUtf8();
+    if (bytes.isEmpty() || bytes.size() >= MetafileNameSize) return;
+    std::memcpy(ViewSettings.metafileName, bytes.constData(),
+                static_cast<std::size_t>(bytes.size()));
+    ViewSettings.metafileName[bytes.size()] = '\0';
+}
+
+// The screen font: the one the window draws the chart with.
+QFont ScreenFont(QWidget* window) {
+    return window != nullptr ? window->font() : QApplication::font();
+}
+
+void ShowError(const QString& text) {
+    ShowMessage(MessageRequest{ProductName, text.toStdString(), MessageIcon::Error});
+}
+
+// The metafile pass: a metafile as large as the window's client area, the screen as reference
+// device, drawn in metafile mode and renamed into place only once complete.
+void WriteMetafile(QWidget* window, const ChartWindow& chartWindow, const QString& path) {
+    EmfSurface surface(std::max(1, chartWindow.ClientWidth()),
+                       std::max(1, chartWindow.ClientHeight()), ScreenFont(window));
+    QString error;
+    if (!surface.BeginFile(path, &error)) {
+        ShowError(error);
+        return;
+    }
+    DrawChart(chartWindow, surface, ChartMetafile, ViewSettings.margin, ShellObjects.figurePen,
+              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+    if (!surface.CommitFile(&error)) ShowError(error);
+}
+
+}  // namespace
+
+SavePathAsker SetSavePathAsker(SavePathAsker asker) {
+    SavePathAsker previous = std::move(CurrentSavePathAsker());
+    CurrentSavePathAsker() = asker ? std::move(asker) : SavePathAsker(AskWithFileDialog);
+    return previous;
+}
+
+PrinterAsker SetPrinterAsker(PrinterAsker asker) {
+    PrinterAsker previous = std::move(CurrentPrinterAsker());
+    CurrentPrinterAsker() = asker ? std::move(asker) : PrinterAsker(AskWithPrintDialog);
+    return previous;
+}
+
+QStringList ExportNameFilters() {
+    return NameFilters();
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& filter) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    const QString suffix = FilterSuffix(filter);
+    return path + QLatin1Char('.') + (suffix.isEmpty() ? QStringLiteral("emf") : suffix);
+}
+
+QFont PrinterFont(const QFont& screenFont) {
+    QFont font = screenFont;
+    if (screenFont.pixelSize() > 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+        font.setPointSizeF(screenFont.pixelSize() * 72.0 / (dpi > 0 ? dpi : 96.0));
+    }
+    return font;
+}
+
+void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font) {
+    QtSurface surface(painter, font);
+    DrawChart(chartWindow, surface, ChartPrinter, ViewSettings.margin, ShellObjects.figurePen,
+              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+}
+
+// Save dialog, remembered path, then the pass on a file of the format the name's extension
+// gives: SVG, PDF and PNG through the renderer's exporter, anything else as a metafile.
+bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
+    const SaveChoice choice = CurrentSavePathAsker()(window, StartPath(), NameFilters());
+    if (choice.path.isEmpty()) return false;
+    const QString path = WithDefaultSuffix(choice.path, choice.filter);
+    RememberPath(path);
+
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("pdf") ||
+        suffix == QLatin1String("png")) {
+        std::string error;
+        if (!ExportChart(path.toStdString(), std::max(1, chartWindow.ClientWidth()),
+                         std::max(1, chartWindow.ClientHeight()), ChartMetafile, chartWindow, error,
+                         ScreenFont(window))) {
+            ShowError(QString::fromStdString(error));
+        }
+    } else {
+        WriteMetafile(window, chartWindow, path);
+    }
+    return true;
+}
+
+// A fresh printer every time (the default printer and its defaults), the dialog, then one page.
+// Copies chosen in the dialog are not applied: exactly one page is printed.
+bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!CurrentPrinterAsker()(window, printer)) return false;
+    printer.setCopyCount(1);
+    printer.setPrintRange(QPrinter::AllPages);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ShowMessage(MessageRequest{"Could not print", "Could not print", MessageIcon::Error});
+        return true;
+    }
+    DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)));
+    painter.end();
+    return true;
+}

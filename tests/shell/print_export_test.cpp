@@ -1,0 +1,332 @@
+// "To File..." and "To Printer...": the dialogs answered through their seams (and once the real
+// QFileDialog driven as a user would), the files written, the printed page, the failures.
+#include "shell/print_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <cmath>
+#include <cstring>
+
+#include "emf_chart_fixture.h"
+#include "emf_records.h"
+#include "shell/emf_writer.h"
+#include "shell/qt_surface.h"
+
+namespace {
+
+class PrintExport : public EmfChartFixture {
+  protected:
+    void SetUp() override {
+        EmfChartFixture::SetUp();
+        std::snprintf(ViewSettings.metafileName, MetafileNameSize, "StarMap.emf");
+        previousSave_ =
+            SetSavePathAsker([this](QWidget*, const QString& start, const QStringList& filters) {
+                offered.push_back(start);
+                offeredFilters = filters;
+                if (answers.empty()) return SaveChoice{};
+                SaveChoice answer = answers.front();
+                answers.erase(answers.begin());
+                return answer;
+            });
+        previousPrinter_ = SetPrinterAsker([this](QWidget*, QPrinter& printer) {
+            ++printDialogs;
+            if (printTo.isEmpty()) return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+            printer.setCopyCount(3);  // chosen in the dialog, never applied
+            return true;
+        });
+    }
+    void TearDown() override {
+        SetSavePathAsker(previousSave_);
+        SetPrinterAsker(previousPrinter_);
+        EmfChartFixture::TearDown();
+    }
+
+    QByteArray Read(const QString& name) const {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+    std::vector<SaveChoice> answers;
+    std::vector<QString> offered;
+    QStringList offeredFilters;
+    QString printTo;
+    int printDialogs = 0;
+
+  private:
+    SavePathAsker previousSave_;
+    PrinterAsker previousPrinter_;
+};
+
+const QString EmfFilter = "Enhanced Metafiles (*.emf)";
+
+TEST_F(PrintExport, FirstExportOffersStarMapThenTheLastPathChosen) {
+    answers = {{folder.filePath("first.emf"), EmfFilter}, {QString(), EmfFilter}};
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_FALSE(RunExportCommand(nullptr, window));
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[0], "StarMap.emf");
+    EXPECT_EQ(offered[1], folder.filePath("first.emf"));
+    EXPECT_EQ(offeredFilters.value(0), EmfFilter);
+    EXPECT_EQ(offeredFilters.size(), 4);
+    const QByteArray data = Read("first.emf");
+    const std::vector<std::uint8_t> bytes(data.begin(), data.end());
+    EXPECT_EQ(ReadU32(bytes, 40), EmfSignature);
+    EXPECT_EQ(ReadI32(bytes, 72), 800);  // the window's client size
+    EXPECT_EQ(ReadI32(bytes, 76), 600);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PrintExport, NameWithoutExtensionGetsEmfUnlessAnotherFilterWasChosen) {
+    answers = {{folder.filePath("plain"), EmfFilter},
+               {folder.filePath("picture"), "PNG Images (*.png)"}};
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), folder.filePath("picture.png"));
+    EXPECT_TRUE(Read("plain.emf").startsWith(QByteArray("\x01\x00\x00\x00", 4)));
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(Read("picture.png"), "PNG"));
+    EXPECT_EQ(image.size(), QSize(800, 600));
+    EXPECT_EQ(Files(), (QStringList{"picture.png", "plain.emf"}));
+}
+
+TEST_F(PrintExport, SvgPdfAndPngAreDrawnInTheMetafileLook) {
+    answers = {{folder.filePath("chart.svg"), EmfFilter},
+               {folder.filePath("chart.pdf"), EmfFilter},
+               {folder.filePath("chart.png"), EmfFilter}};
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(RunExportCommand(nullptr, window));
+    const QString svg = QString::fromUtf8(Read("chart.svg"));
+    EXPECT_TRUE(svg.contains("2024/03/07  21:05:09"));  // the date is printed, not on screen
+    EXPECT_TRUE(svg.contains("#000040", Qt::CaseInsensitive));  // the night sky disc
+    EXPECT_TRUE(Read("chart.pdf").startsWith("%PDF"));
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(Read("chart.png"), "PNG"));
+    EXPECT_EQ(png.pixelColor(0, 0), QColor(Qt::black));  // the frame, over the corner pixel
+    EXPECT_EQ(png.pixelColor(1, 1), QColor(Qt::white));  // white page, not the window green
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PrintExport, CancellingWritesNothingAndLeavesTheScreenPassAlone) {
+    HotSpotCount = 123;  // what the last screen pass left
+    EXPECT_FALSE(RunExportCommand(nullptr, window));
+    EXPECT_EQ(HotSpotCount, 123);
+    EXPECT_STREQ(ViewSettings.metafileName, "StarMap.emf");
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_FALSE(RunPrintCommand(nullptr, window));
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_EQ(HotSpotCount, 123);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PrintExport, UnwritableTargetShowsAMessageNamingTheFileAndWritesNothing) {
+    const QString missing = folder.filePath("missing/chart.emf");
+    const QString missingSvg = folder.filePath("missing/chart.svg");
+    answers = {{missing, EmfFilter}, {missingSvg, EmfFilter}};
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].caption, "Velquorran");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(messages[0].text.find(missing.toStdString()), std::string::npos);
+    EXPECT_NE(messages[1].text.find(missingSvg.toStdString()), std::string::npos);
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(PrintExport, PathTooLongToRememberKeepsItsFileNameInstead) {
+    const QString longFolder = folder.filePath(QString(270, QLatin1Char('d')));
+    answers = {{longFolder + "/far.emf", EmfFilter}};
+    EXPECT_TRUE(RunExportCommand(nullptr, window));  // the folder is missing: a message
+    EXPECT_STREQ(ViewSettings.metafileName, "far.emf");
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(PrintExport, PrintingGivesOnePageDespiteTheCopiesChosen) {
+    printTo = folder.filePath("page.pdf");
+    EXPECT_TRUE(RunPrintCommand(nullptr, window));
+    const QString pdf = QString::fromLatin1(Read("page.pdf"));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+    EXPECT_TRUE(messages.empty());
+    // The pass ran in printer coordinates: the hot spots are far beyond an 800 x 600 window.
+    ASSERT_GT(HotSpotCount, 0);
+    EXPECT_GT(HotSpotTable[HotSpotCount - 1].x + HotSpotTable[HotSpotCount - 1].y, 1400);
+}
+
+TEST_F(PrintExport, PrinterThatCannotStartShowsCouldNotPrint) {
+    printTo = folder.filePath("missing/page.pdf");
+    EXPECT_TRUE(RunPrintCommand(nullptr, window));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Could not print");
+    EXPECT_EQ(messages[0].caption, "Could not print");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+// The printer pass on a 200 dpi page image: white sky with a black outline, black filled
+// star circles of radius n^0.3 x glyph scale, the scale following the printer font's height.
+TEST_F(PrintExport, PrintedPageHasWhiteSkyBlackOutlineAndScaledStarCircles) {
+    // Stars only: no red or green lines across them.
+    for (int i = 0; i < ConstellationCount; ++i) ConstellationTable[i].shown = false;
+    for (int i = 0; i < DeepSkyCount; ++i) DeepSkyTable[i].shown = false;
+    QImage page(1600, 2000, QImage::Format_RGB32);
+    page.setDotsPerMeterX(7874);  // 200 dpi
+    page.setDotsPerMeterY(7874);
+    page.fill(Qt::white);
+    const QFont font = PrinterFont(RendererFont(14));
+    ChartLayout layout;
+    {
+        QPainter painter(&page);
+        QtSurface probe(painter, font);
+        layout = ComputeChartLayout(probe, ChartPrinter, window, ViewSettings.margin);
+    }
+    {
+        QPainter painter(&page);
+        DrawPrinterPage(painter, window, font);
+    }
+    // 14 px at 96 dpi is 10.5 pt, 29 px at 200 dpi: the line height sets the glyph scale.
+    EXPECT_GE(layout.lineHeight, 30);
+    EXPECT_EQ(layout.glyphScale, layout.markSize <= 3 ? 1 : layout.markSize / 4);
+    EXPECT_GE(layout.glyphScale, 2);
+
+    for (int y = 0; y < page.height(); y += 3) {
+        for (int x = 0; x < page.width(); x += 3) {
+            const QColor c = page.pixelColor(x, y);
+            ASSERT_FALSE(c == QColor(0, 0, 64) || c == QColor(0, 0, 128)) << x << "," << y;
+        }
+    }
+    // The disc's left rim (east, whose label hangs below it) is black, white just outside.
+    EXPECT_EQ(page.pixelColor(layout.centreX - layout.radius, layout.centreY - 4), Qt::black);
+    EXPECT_EQ(page.pixelColor(layout.centreX - layout.radius - 3, layout.centreY - 4), Qt::white);
+
+    // Isolated stars: black from the centre to radius - 1, white at radius + 1.
+    const double limit = ViewSettings.dimmestMagnitude;
+    auto radiusOf = [&](double magnitude) {
+        const int n = std::min(45, static_cast<int>(std::floor(std::pow(1.99, limit - magnitude))));
+        return static_cast<int>(std::pow(n, 0.3) * layout.glyphScale);
+    };
+    int checked = 0;
+    for (int a = 1; a <= MaxStarNumber; ++a) {
+        const Star& star = StarTable[a];
+        if (!star.visible || star.magnitude > limit) continue;
+        const int r = radiusOf(star.magnitude);
+        const int dx0 = star.chartX - layout.centreX, dy0 = star.chartY - layout.centreY;
+        if (dx0 * dx0 + dy0 * dy0 > (layout.radius - 60) * (layout.radius - 60)) continue;
+        bool isolated = true;
+        for (int b = 1; b <= MaxStarNumber && isolated; ++b) {
+            const Star& other = StarTable[b];
+            if (b == a || !other.visible) continue;
+            const int dx = other.chartX - star.chartX, dy = other.chartY - star.chartY;
+            isolated = dx * dx + dy * dy >
+                       (r + 3 * layout.glyphScale + 6) * (r + 3 * layout.glyphScale + 6);
+        }
+        if (!isolated) continue;
+        EXPECT_EQ(page.pixelColor(star.chartX, star.chartY), Qt::black) << a;
+        EXPECT_EQ(page.pixelColor(star.chartX + r - 1, star.chartY), Qt::black) << a;
+        EXPECT_EQ(page.pixelColor(star.chartX + r + 1, star.chartY), Qt::white) << a;
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}
+
+// The real save dialog, driven as a user would: it offers "StarMap.emf" in the current folder,
+// takes a typed name without extension, adds ".emf", and asks before overwriting.
+class RealSaveDialog : public EmfChartFixture {
+  protected:
+    void SetUp() override {
+        EmfChartFixture::SetUp();
+        std::snprintf(ViewSettings.metafileName, MetafileNameSize, "StarMap.emf");
+        previousFolder_ = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        // Nothing may wait for a user forever: whatever is still open after ten seconds closes.
+        QObject::connect(&watchdog_, &QTimer::timeout, [] {
+            while (QWidget* modal = QApplication::activeModalWidget()) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        });
+        watchdog_.start(10000);
+    }
+    void TearDown() override {
+        watchdog_.stop();
+        QDir::setCurrent(previousFolder_);
+        EmfChartFixture::TearDown();
+    }
+
+    // Runs `step` on the modal widget of type T once it is up.
+    template <typename T, typename Step>
+    static void WhenOpen(Step step) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, step] {
+            auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (widget == nullptr) return;
+            poll->stop();
+            poll->deleteLater();
+            step(widget);
+        });
+        poll->start(20);
+    }
+
+    static void TypeName(QFileDialog* dialog, const QString& name, QString* offered) {
+        auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(edit, nullptr);
+        if (offered != nullptr) *offered = edit->text();
+        edit->clear();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+  private:
+    QString previousFolder_;
+    QTimer watchdog_;
+};
+
+TEST_F(RealSaveDialog, TypedNameGetsEmfAndAnExistingFileIsOverwrittenOnlyAfterAsking) {
+    QString offered;
+    WhenOpen<QFileDialog>([&](QFileDialog* d) { TypeName(d, "typed", &offered); });
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_EQ(offered, "StarMap.emf");
+    EXPECT_TRUE(QFile::exists(folder.filePath("typed.emf")));
+    EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), folder.filePath("typed.emf"));
+
+    // The same name again: the dialog asks; the answer Yes overwrites.
+    QFile::resize(folder.filePath("typed.emf"), 0);
+    QString question;
+    WhenOpen<QFileDialog>([&](QFileDialog* d) {
+        // The question opens while the Return key is being handled: watch for it first.
+        WhenOpen<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        TypeName(d, "typed", &offered);
+    });
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    EXPECT_EQ(offered, "typed.emf");
+    EXPECT_TRUE(question.contains("typed.emf")) << question.toStdString();
+    EXPECT_GT(QFileInfo(folder.filePath("typed.emf")).size(), 1000);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RealSaveDialog, CancelledDialogGivesFalse) {
+    WhenOpen<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    EXPECT_FALSE(RunExportCommand(nullptr, window));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace
