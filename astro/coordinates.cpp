@@ -1,7 +1,7 @@
 // Equatorial, horizon and ecliptic coordinates.
 //
 // Source: Peter Duffett-Smith, Practical Astronomy with your Calculator (3rd ed.), sections 25
-// (equatorial to horizon), 27 (ecliptic to equatorial) and 27's obliquity (IAU 1976 series).
+// (equatorial to horizon) and 27 (ecliptic to equatorial, with the IAU 1976 mean obliquity).
 #include "astro/coordinates.h"
 
 #include <algorithm>
