@@ -1,0 +1,11 @@
+// The metafile format of the chart exporter (shell/chart_export.h): the chart pass on an
+// EmfSurface of the job's size and font, its bytes written to the exporter's device.
+#pragma once
+
+#include <string>
+
+#include "shell/chart_export.h"
+
+class QIODevice;
+
+bool WriteEmfChart(QIODevice& out, const ExportJob& job, std::string& error);
