@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -321,6 +322,21 @@ TEST_F(RealSaveDialog, TypedNameGetsEmfAndAnExistingFileIsOverwrittenOnlyAfterAs
     EXPECT_TRUE(question.contains("typed.emf")) << question.toStdString();
     EXPECT_GT(QFileInfo(folder.filePath("typed.emf")).size(), 1000);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RealSaveDialog, ChoosingThePngFilterMakesPngTheDefaultExtension) {
+    WhenOpen<QFileDialog>([](QFileDialog* d) {
+        auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        ASSERT_EQ(types->count(), 4);
+        QTest::keyClick(types, Qt::Key_End);  // the last entry, PNG, chosen by keyboard
+        TypeName(d, "picture", nullptr);
+    });
+    EXPECT_TRUE(RunExportCommand(nullptr, window));
+    QImage png;
+    EXPECT_TRUE(png.load(folder.filePath("picture.png"), "PNG"))
+        << QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString();
+    EXPECT_EQ(png.size(), QSize(800, 600));
 }
 
 TEST_F(RealSaveDialog, CancelledDialogGivesFalse) {
