@@ -1,0 +1,361 @@
+// The main window driven as a user drives it: the pointer readout, the magnitude scrollbar and
+// the popup menu with every command.
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <cstring>
+
+#include "app_fixture.h"
+#include "chart/chart_pass.h"
+#include "shell/about_dialog.h"
+#include "shell/commands.h"
+#include "shell/print_export.h"
+
+namespace {
+
+class InteractionTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        WriteSettings("0");
+        OpenWindow();
+        PaintNow();
+        passes_ = window_->chartPassCount();
+        ASSERT_FALSE(window_->chartPending());
+    }
+
+    QImage Grab() { return window_->grab().toImage(); }
+
+    // Whether the window asked for a new chart, and a paint then runs exactly one more pass.
+    bool RepaintRequested() {
+        const bool pending = window_->chartPending();
+        PaintNow();
+        const bool onePass = window_->chartPassCount() == passes_ + (pending ? 1 : 0);
+        passes_ = window_->chartPassCount();
+        return pending && onePass;
+    }
+
+    int passes_ = 0;
+};
+
+QRgb Colour(int red, int green, int blue) {
+    return qRgb(red, green, blue);
+}
+
+using ReadoutTest = InteractionTest;
+
+TEST_F(ReadoutTest, PointerOverSiriusNamesIt) {
+    window_->picker()->setDateTime(QDateTime(QDate(2024, 1, 15), QTime(0, 0)));
+    ASSERT_TRUE(RepaintRequested());
+    int sirius = -1;
+    for (int i = 0; i < HotSpotCount; ++i)
+        if (std::strstr(HotSpotTable[i].text, "Sirius") != nullptr) sirius = i;
+    ASSERT_GE(sirius, 0) << "Sirius is above the horizon at 0h on 15 January from the equator";
+    MovePointer(QPoint(HotSpotTable[sirius].x, HotSpotTable[sirius].y));
+    EXPECT_TRUE(window_->readoutShown());
+    EXPECT_NE(window_->readoutText().find("Sirius"), std::string::npos) << window_->readoutText();
+}
+
+TEST_F(ReadoutTest, PointerOverNothingShowsTheEmptyBoxUnderItsCaption) {
+    const int margin = ViewSettings.margin;
+    MovePointer(QPoint(window_->width() - 2, 2));
+    EXPECT_TRUE(window_->readoutShown());
+    EXPECT_EQ(window_->readoutText(), "");
+    const QImage image = Grab();
+    EXPECT_EQ(image.pixel(margin, ViewSettings.readoutTop), Colour(255, 255, 255));
+    EXPECT_EQ(image.pixel(ViewSettings.readoutRight - 1, ViewSettings.readoutBottom - 1),
+              Colour(255, 255, 255));
+    for (int x = margin + 1; x < ViewSettings.readoutRight - 1; ++x)
+        ASSERT_EQ(image.pixel(x, (ViewSettings.readoutTop + ViewSettings.readoutBottom) / 2),
+                  Colour(0, 48, 0));
+    int captionPixels = 0;
+    for (int y = ViewSettings.readoutTop - margin - ViewSettings.lineHeight;
+         y < ViewSettings.readoutTop - margin; ++y)
+        for (int x = margin; x < margin + 12 * ViewSettings.charWidth; ++x)
+            captionPixels += image.pixel(x, y) != Colour(0, 48, 0);
+    EXPECT_GT(captionPixels, 20) << "\"Cursor is on:\" above the box";
+}
+
+TEST_F(ReadoutTest, LaterHotSpotWinsAndTheEdgeCountsAsInside) {
+    HotSpotCount = 2;
+    HotSpotTable[0] = HotSpot{100, 100, 10, "first"};
+    HotSpotTable[1] = HotSpot{105, 100, 10, "second"};
+    MovePointer(QPoint(103, 100));
+    EXPECT_EQ(window_->readoutText(), "second");
+    MovePointer(QPoint(90, 100));  // on the first circle's edge, outside the second
+    EXPECT_EQ(window_->readoutText(), "first");
+    MovePointer(QPoint(89, 100));
+    EXPECT_EQ(window_->readoutText(), "");
+}
+
+TEST_F(ReadoutTest, PointerMovesNeverRunAChartPassAndARepaintClearsTheReadout) {
+    for (int x = 10; x < 790; x += 13) MovePointer(QPoint(x, 300));
+    QCoreApplication::processEvents();
+    Grab();
+    EXPECT_EQ(window_->chartPassCount(), passes_);
+    EXPECT_TRUE(window_->readoutShown());
+    const QImage withReadout = Grab();
+    EXPECT_EQ(withReadout.pixel(ViewSettings.margin, ViewSettings.readoutTop),
+              Colour(255, 255, 255));
+
+    window_->ExecuteCommand(CommandSouth);
+    EXPECT_FALSE(window_->readoutShown());
+    EXPECT_TRUE(RepaintRequested());
+    EXPECT_EQ(Grab().pixel(ViewSettings.margin, ViewSettings.readoutTop), Colour(0, 48, 0));
+}
+
+using ScrollBarTest = InteractionTest;
+
+TEST_F(ScrollBarTest, OneLineLeftGives4Point3AtPosition43AndRepaints) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 4.3, 1e-12);
+    EXPECT_EQ(bar->value(), 43);
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(ScrollBarTest, TwentySevenLineStepsLeftStandAt16) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    for (int i = 0; i < 27; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_LT(ViewSettings.dimmestMagnitude, 1.7);
+    EXPECT_EQ(bar->value(), 16);
+}
+
+TEST_F(ScrollBarTest, StepsClampAtZeroAnd6Point5) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    for (int i = 0; i < 80; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 0.0);
+    EXPECT_EQ(bar->value(), 0);
+    for (int i = 0; i < 80; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 6.5);
+    EXPECT_EQ(bar->value(), 65);
+}
+
+TEST_F(ScrollBarTest, PageStepsMoveOneMagnitude) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, (4.4 - 0.9) - 0.1);
+    EXPECT_EQ(bar->value(), 34);
+    ViewSettings.dimmestMagnitude = 0.5;
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 0.0);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ScrollBarTest, DraggingChangesNothingUntilTheThumbIsReleasedAt37) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(20);
+    bar->setSliderPosition(37);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 4.4);
+    EXPECT_EQ(bar->value(), 44);
+    EXPECT_FALSE(window_->chartPending());
+    bar->setSliderDown(false);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 37 * 0.1);
+    EXPECT_EQ(bar->value(), 37);
+    EXPECT_EQ(bar->sliderPosition(), 37);
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughAreLineAndPageSteps) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(2, bar->height() / 2));
+    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 4.3, 1e-12);
+    EXPECT_EQ(bar->value(), 43);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 4, bar->height() / 2));
+    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 3.3, 1e-12);
+    EXPECT_EQ(bar->value(), 33);
+}
+
+TEST_F(ScrollBarTest, TheWheelDoesNotMoveIt) {
+    QScrollBar* bar = window_->magnitudeScrollBar();
+    const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &wheel);
+    EXPECT_EQ(bar->value(), 44);
+    EXPECT_EQ(ViewSettings.dimmestMagnitude, 4.4);
+}
+
+using MenuTest = InteractionTest;
+
+QAction* ConstellationAction(int row) {
+    return FindCommandAction(static_cast<QMenu*>(ConstellationTable[row].submenu),
+                             ConstellationCommandBase + row);
+}
+
+TEST_F(MenuTest, ConstellationTwiceRestoresFlagAndCheckMark) {
+    window_->ExecuteCommand(ConstellationCommandBase + 4);
+    EXPECT_TRUE(ConstellationTable[4].shown);
+    EXPECT_TRUE(ConstellationAction(4)->isChecked());
+    EXPECT_TRUE(RepaintRequested());
+    window_->ExecuteCommand(ConstellationCommandBase + 4);
+    EXPECT_FALSE(ConstellationTable[4].shown);
+    EXPECT_FALSE(ConstellationAction(4)->isChecked());
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(MenuTest, ShowAllChecksEveryItemAndHideAllClearsThem) {
+    window_->ExecuteCommand(ConstellationCommandBase + 7);
+    window_->ExecuteCommand(CommandShowAllConstellations);
+    EXPECT_TRUE(RepaintRequested());
+    for (int row = 0; row < ConstellationCount; ++row) {
+        EXPECT_TRUE(ConstellationTable[row].shown);
+        EXPECT_TRUE(ConstellationAction(row)->isChecked()) << row;
+    }
+    window_->ExecuteCommand(CommandHideAllConstellations);
+    EXPECT_TRUE(RepaintRequested());
+    for (int row = 0; row < ConstellationCount; ++row) {
+        EXPECT_FALSE(ConstellationTable[row].shown);
+        EXPECT_FALSE(ConstellationAction(row)->isChecked()) << row;
+    }
+}
+
+TEST_F(MenuTest, DeepSkyShowAllAndHideAll) {
+    window_->ExecuteCommand(CommandShowAllDeepSky);
+    EXPECT_TRUE(RepaintRequested());
+    for (int row = 0; row < DeepSkyCount; ++row) EXPECT_TRUE(DeepSkyTable[row].shown);
+    window_->ExecuteCommand(CommandHideAllDeepSky);
+    EXPECT_TRUE(RepaintRequested());
+    for (int row = 0; row < DeepSkyCount; ++row) EXPECT_FALSE(DeepSkyTable[row].shown);
+}
+
+TEST_F(MenuTest, OrientationCommandsTurnTheChart) {
+    const std::pair<int, double> orientations[] = {
+        {40012, 0.0},   {40013, 45.0},  {40014, 90.0},  {40017, 135.0},
+        {40018, 180.0}, {40019, 225.0}, {40020, 270.0}, {40021, 315.0},
+    };
+    for (const auto& [command, azimuth] : orientations) {
+        window_->ExecuteCommand(command);
+        EXPECT_EQ(ViewSettings.orientationAzimuth, azimuth);
+        EXPECT_TRUE(RepaintRequested()) << command;
+    }
+    window_->ExecuteCommand(CommandNorthWest);  // the current one still repaints
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(MenuTest, HeadersAndTheDismissedMenuDoNothing) {
+    for (int command : {0, 40022, 40003}) {
+        window_->ExecuteCommand(command);
+        EXPECT_FALSE(window_->chartPending()) << command;
+    }
+    EXPECT_EQ(window_->chartPassCount(), passes_);
+}
+
+TEST_F(MenuTest, SettingsRepaintsAfterTheDialogEvenWhenCancelled) {
+    window_->ExecuteCommand(CommandSettings);
+    EXPECT_EQ(dialogRuns_, 1);
+    EXPECT_EQ(ViewSettings.latitude, 0.0);
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(MenuTest, AboutShowsTheBoxAndDoesNotRepaint) {
+    QString texts;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        for (const QLabel* label : about->findChildren<QLabel*>()) texts += label->text() + '\n';
+        QTest::mouseClick(about->okButton(), Qt::LeftButton);
+    });
+    window_->ExecuteCommand(CommandAbout);
+    EXPECT_EQ(title, QStringLiteral("About Velquorran Version 0.2..."));
+    for (const char* part : {"Velquorran Version 0.2", "beginning star-gazers", "MIT License",
+                             "NO WARRANTY", "Acknowledgements:", "Duffett-Smith",
+                             "Bright Star Catalogue, 5th", "Messier", "astronomy club"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(part))) << part;
+    EXPECT_FALSE(window_->chartPending());
+}
+
+TEST_F(MenuTest, ToFileWritesTheChartAndRepaintsUnlessCancelled) {
+    const SavePathAsker previous =
+        SetSavePathAsker([](QWidget*, const QString&, const QStringList&) { return SaveChoice{}; });
+    window_->ExecuteCommand(CommandToFile);
+    EXPECT_FALSE(window_->chartPending());
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("chart.emf"));
+    SetSavePathAsker([&](QWidget*, const QString& start, const QStringList& filters) {
+        EXPECT_EQ(start, QStringLiteral("StarMap.emf"));
+        return SaveChoice{path, filters.value(0)};
+    });
+    window_->ExecuteCommand(CommandToFile);
+    SetSavePathAsker(previous);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(MenuTest, ToPrinterRepaintsUnlessCancelled) {
+    const PrinterAsker previous = SetPrinterAsker([](QWidget*, QPrinter&) { return false; });
+    window_->ExecuteCommand(CommandToPrinter);
+    EXPECT_FALSE(window_->chartPending());
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("page.pdf"));
+    SetPrinterAsker([&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    window_->ExecuteCommand(CommandToPrinter);
+    SetPrinterAsker(previous);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(RepaintRequested());
+}
+
+// Right-clicks the window and, once the menu is up, runs `choose` on it.
+void RightClickMenu(MainWindow& window, std::function<void(QMenu*)> choose) {
+    QTimer::singleShot(0, [choose] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        choose(menu);
+    });
+    QTest::mouseClick(&window, Qt::RightButton, {}, QPoint(400, 300));
+}
+
+QAction* ActionNamed(QMenu* menu, const char* label) {
+    for (QAction* action : menu->actions())
+        if (action->text() == QString::fromLatin1(label)) return action;
+    return nullptr;
+}
+
+TEST_F(MenuTest, DismissingTheMenuChangesNothingAndDoesNotRepaint) {
+    bool opened = false;
+    RightClickMenu(*window_, [&](QMenu* menu) {
+        opened = menu == window_->popupMenu();
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(window_->chartPending());
+    EXPECT_EQ(window_->chartPassCount(), passes_);
+}
+
+TEST_F(MenuTest, ChoosingFromTheRealMenuCarriesOutTheCommand) {
+    RightClickMenu(*window_, [](QMenu* menu) {
+        QAction* settings = ActionNamed(menu, "Settings...");
+        ASSERT_NE(settings, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(settings).center());
+    });
+    EXPECT_EQ(dialogRuns_, 1);
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(MenuTest, ChoosingFromASubmenuOfTheRealMenu) {
+    RightClickMenu(*window_, [](QMenu* menu) {
+        QAction* orientation = ActionNamed(menu, "Map Orientation");
+        ASSERT_NE(orientation, nullptr);
+        menu->setActiveAction(orientation);
+        QMenu* submenu = orientation->menu();
+        submenu->popup(menu->mapToGlobal(menu->actionGeometry(orientation).topRight()));
+        ASSERT_TRUE(QTest::qWaitFor([submenu] { return submenu->isVisible(); }));
+        QAction* north = ActionNamed(submenu, "North");
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(north).center());
+    });
+    EXPECT_EQ(ViewSettings.orientationAzimuth, 0.0);
+    EXPECT_TRUE(RepaintRequested());
+}
+
+}  // namespace
