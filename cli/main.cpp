@@ -1,0 +1,88 @@
+// velquorran-chart: the chart pass without a window. Draws the chart for a latitude and an
+// instant into a PNG, SVG or PDF file, and lists what stands above the horizon, for scripts,
+// tests and machines without a display.
+//
+// Exit status: 0 done; 1 the chart could not be written; 2 bad options (nothing is written).
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "astro/message_box.h"
+#include "catalog/loaders.h"
+#include "chart/view_settings.h"
+#include "cli/chart_run.h"
+#include "cli/options.h"
+#include "shell/chart_export.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+constexpr const char* ProgramName = "velquorran-chart";
+
+int BadOptions(const std::string& message) {
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for the options.\n", ProgramName, message.c_str(),
+                 ProgramName);
+    return 2;
+}
+
+// The core's message boxes, written as one line each on stderr.
+void PrintMessage(const MessageRequest& request) {
+    if (request.caption.empty()) {
+        std::fprintf(stderr, "%s: %s\n", ProgramName, request.text.c_str());
+    } else {
+        std::fprintf(stderr, "%s: %s: %s\n", ProgramName, request.caption.c_str(),
+                     request.text.c_str());
+    }
+}
+
+// Qt's own warnings go to stderr as usual, except the notice that XDG_RUNTIME_DIR is unset, which
+// every run on a bare machine would print and which says nothing about the chart.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The options are read before Qt sees them, so that Qt takes none of them for its own.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ParseResult parsed = ParseOptions(arguments);
+    if (!parsed.ok) return BadOptions(parsed.error);
+    const ChartOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+
+    qInstallMessageHandler(FilterQtMessages);
+    // Fonts and painting need a Qt application, but no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    // Qt adopts the user's locale; numbers in the list stay "51.50" for scripts.
+    std::setlocale(LC_NUMERIC, "C");
+    SetMessageHandler(PrintMessage);
+
+    InitProjectionPi();
+    LoadAllCatalogues();
+    std::string error;
+    if (!ApplyOptions(options, SettingsFileName, error)) return BadOptions(error);
+
+    const SystemTime time = options.time.value_or(CurrentLocalTime());
+    const FixedTimeWindow window(time, options.width, options.height);
+    const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
+    if (!options.output.empty()) {
+        if (!ExportChart(options.output, options.width, options.height, mode, window, error)) {
+            std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
+            return 1;
+        }
+    } else {
+        RunPassForList(options, window);
+    }
+    if (options.list) PrintPlacedObjects(stdout, CollectPlacedObjects());
+    return 0;
+}

@@ -1,0 +1,246 @@
+#include "cli/options.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+#include "shell/chart_export.h"
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+bool IsDigits(const std::string& text, std::size_t at, std::size_t count) {
+    for (std::size_t i = at; i < at + count; ++i)
+        if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
+int Digits(const std::string& text, std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+// Day of the week, 0 Sunday to 6 Saturday, of a Gregorian date (Sakamoto's method).
+int DayOfWeek(int year, int month, int day) {
+    static constexpr int offsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (month < 3) year -= 1;
+    return (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
+}
+
+// A constellation abbreviation as the catalogue writes them: two to four letters.
+bool LooksLikeAbbreviation(const std::string& text) {
+    if (text.size() < 2 || text.size() > 4) return false;
+    for (char c : text)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
+    return true;
+}
+
+bool ParseFigures(const std::string& text, ChartOptions& options) {
+    options.allFigures = false;
+    options.figures.clear();
+    if (text == "all") {
+        options.allFigures = true;
+        return true;
+    }
+    if (text == "none") return true;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma - start);
+        if (!LooksLikeAbbreviation(item)) return false;
+        options.figures.push_back(item);
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+// A decimal number written in full, in any locale: digits with an optional sign, point and
+// exponent. Infinities and NaN are not numbers here.
+std::optional<double> ParseDecimal(const std::string& text) {
+    std::size_t start = !text.empty() && text[0] == '+' ? 1 : 0;
+    if (start == 1 && text.size() > 1 && text[1] == '-') return std::nullopt;
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, status] =
+        std::from_chars(text.data() + start, end, value, std::chars_format::general);
+    if (status != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// "YYYY-MM-DDTHH:MM:SS" (a blank may stand for the T), a valid date of the Gregorian calendar
+// from year 1 to 9999 and a time of day from 00:00:00 to 23:59:59.
+std::optional<SystemTime> ParseTime(const std::string& text) {
+    if (text.size() != 19 || text[4] != '-' || text[7] != '-' ||
+        (text[10] != 'T' && text[10] != ' ') || text[13] != ':' || text[16] != ':')
+        return std::nullopt;
+    if (!IsDigits(text, 0, 4) || !IsDigits(text, 5, 2) || !IsDigits(text, 8, 2) ||
+        !IsDigits(text, 11, 2) || !IsDigits(text, 14, 2) || !IsDigits(text, 17, 2))
+        return std::nullopt;
+    SystemTime time;
+    time.year = Digits(text, 0, 4);
+    time.month = Digits(text, 5, 2);
+    time.day = Digits(text, 8, 2);
+    time.hour = Digits(text, 11, 2);
+    time.minute = Digits(text, 14, 2);
+    time.second = Digits(text, 17, 2);
+    if (time.year < 1 || time.month < 1 || time.month > 12 || time.day < 1 ||
+        time.day > DaysInMonth(time.year, time.month) || time.hour > 23 || time.minute > 59 ||
+        time.second > 59)
+        return std::nullopt;
+    time.dayOfWeek = DayOfWeek(time.year, time.month, time.day);
+    return time;
+}
+
+std::optional<double> ParseFacing(const std::string& text) {
+    for (const CompassPoint& point : CompassPoints)
+        if (text == point.label) return point.azimuth;
+    return std::nullopt;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    int w = 0, h = 0;
+    const auto first = std::from_chars(begin, begin + x, w);
+    const auto second = std::from_chars(begin + x + 1, end, h);
+    if (first.ec != std::errc() || first.ptr != begin + x || second.ec != std::errc() ||
+        second.ptr != end)
+        return false;
+    if (w < MinChartSide || w > MaxChartSide || h < MinChartSide || h > MaxChartSide) return false;
+    width = w;
+    height = h;
+    return true;
+}
+
+ParseResult ParseOptions(const std::vector<std::string>& arguments) {
+    ParseResult result;
+    ChartOptions& o = result.options;
+    auto fail = [&](std::string message) {
+        result.ok = false;
+        result.error = std::move(message);
+        return result;
+    };
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        const std::size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const bool takesValue = name == "--latitude" || name == "--time" || name == "--magnitude" ||
+                                name == "--facing" || name == "--figures" || name == "--size" ||
+                                name == "-o";
+        if (takesValue && !value) {
+            if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
+            value = arguments[++i];
+        } else if (!takesValue && value) {
+            return fail("option " + name + " takes no value");
+        }
+
+        if (name == "--help" || name == "-h") {
+            o.help = true;
+        } else if (name == "--latitude") {
+            const auto latitude = ParseDecimal(*value);
+            if (!latitude || *latitude < -90 || *latitude > 90)
+                return fail(
+                    "--latitude must be a number of degrees from -90 (south) to 90 "
+                    "(north), not " +
+                    Quoted(*value));
+            o.latitude = *latitude;
+        } else if (name == "--time") {
+            const auto time = ParseTime(*value);
+            if (!time)
+                return fail(
+                    "--time must be a date and time written YYYY-MM-DDTHH:MM:SS, for "
+                    "example 2024-01-15T21:00:00, not " +
+                    Quoted(*value));
+            o.time = *time;
+        } else if (name == "--magnitude") {
+            const auto magnitude = ParseDecimal(*value);
+            if (!magnitude || *magnitude < 0 || *magnitude > 6.5)
+                return fail("--magnitude must be a number from 0 to 6.5, not " + Quoted(*value));
+            o.magnitude = *magnitude;
+        } else if (name == "--facing") {
+            const auto facing = ParseFacing(*value);
+            if (!facing)
+                return fail("--facing must be one of N, NE, E, SE, S, SW, W, NW, not " +
+                            Quoted(*value));
+            o.facing = *facing;
+        } else if (name == "--figures") {
+            if (!ParseFigures(*value, o))
+                return fail(
+                    "--figures must be all, none, or constellation abbreviations "
+                    "separated by commas (for example Ori,CMa), not " +
+                    Quoted(*value));
+        } else if (name == "--deep-sky") {
+            o.deepSky = true;
+        } else if (name == "--size") {
+            if (!ParseSize(*value, o.width, o.height))
+                return fail("--size must be WIDTHxHEIGHT in pixels, each from " +
+                            std::to_string(MinChartSide) + " to " + std::to_string(MaxChartSide) +
+                            ", not " + Quoted(*value));
+        } else if (name == "--print") {
+            o.print = true;
+        } else if (name == "-o") {
+            if (value->empty()) return fail("-o needs a file name");
+            if (FindExportWriter(*value) == nullptr)
+                return fail("the output file name must end in " + KnownExportExtensions() +
+                            ", not " + Quoted(*value));
+            o.output = *value;
+        } else if (name == "--list") {
+            o.list = true;
+        } else {
+            return fail("unknown option " + Quoted(arguments[i]));
+        }
+    }
+    if (!o.help && o.output.empty() && !o.list)
+        return fail("nothing to do: give -o FILE, --list, or both");
+    result.ok = true;
+    return result;
+}
+
+std::string UsageText() {
+    return std::string() +
+           "Usage: velquorran-chart [options] (-o FILE | --list)\n"
+           "Draws the sky above the horizon for a latitude and an instant, as a disc.\n"
+           "\n"
+           "  --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the\n"
+           "                     number in Settings.dat in this folder, else 0\n"
+           "  --time YYYY-MM-DDTHH:MM:SS\n"
+           "                     date and time of the chart; default: now (local time)\n"
+           "  --magnitude M      dimmest star magnitude shown, 0 to 6.5; default 4.4\n"
+           "  --facing DIR       direction at the bottom of the chart: N, NE, E, SE, S, SW, W\n"
+           "                     or NW; default S\n"
+           "  --figures LIST     constellation figures: all, none or abbreviations separated\n"
+           "                     by commas (Ori,CMa,UMa); default none\n"
+           "  --deep-sky         mark the Messier objects\n"
+           "  --size WxH         picture size in pixels, 100 to 10000 each; default 1200x900\n"
+           "  --print            black on white, as printed\n"
+           "  -o FILE            write the chart to FILE: " +
+           KnownExportExtensions() +
+           "\n"
+           "  --list             list what is above the horizon: label, altitude and azimuth\n"
+           "                     (degrees), x and y on the chart, separated by tabs\n"
+           "  --help             show this text\n"
+           "\n"
+           "Exit status: 0 done, 1 the chart could not be written, 2 bad options.\n";
+}

@@ -1,0 +1,48 @@
+// The command line of velquorran-chart, parsed into plain values. Parsing touches no file and
+// no global: the caller applies the result.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/layout.h"
+
+struct ChartOptions {
+    std::optional<double> latitude;  // degrees, -90..90; unset: the settings file, else 0
+    std::optional<SystemTime> time;  // unset: now, local time
+    double magnitude = 4.4;          // dimmest magnitude drawn, 0..6.5
+    double facing = 180.0;           // azimuth at the bottom of the disc
+    bool allFigures = false;
+    std::vector<std::string> figures;  // abbreviations, as given
+    bool deepSky = false;
+    int width = 1200;
+    int height = 900;
+    bool print = false;  // the printer look
+    std::string output;  // empty: no file
+    bool list = false;
+    bool help = false;
+};
+
+struct ParseResult {
+    bool ok = false;
+    std::string error;  // one sentence for stderr when !ok
+    ChartOptions options;
+};
+
+inline constexpr int MinChartSide = 100;
+inline constexpr int MaxChartSide = 10000;
+
+// Parses the arguments after the program name. "--name value" and "--name=value" are both
+// accepted. With --help nothing else is required.
+ParseResult ParseOptions(const std::vector<std::string>& arguments);
+
+// The text of --help.
+std::string UsageText();
+
+// Individual values, for the parser and its tests. Each returns nothing for text that is not
+// entirely a valid value.
+std::optional<double> ParseDecimal(const std::string& text);
+std::optional<SystemTime> ParseTime(const std::string& text);      // YYYY-MM-DDTHH:MM:SS
+std::optional<double> ParseFacing(const std::string& text);        // N, NE, ... NW: azimuth
+bool ParseSize(const std::string& text, int& width, int& height);  // WxH

@@ -1,0 +1,55 @@
+// Writing a chart to a file: PNG, SVG or PDF, chosen by the file name's extension.
+//
+// Each format is one writer function that runs the chart pass on a surface of its own and puts
+// the finished file's bytes into a device. ExportChart picks the writer, renders into memory and
+// only then replaces the file (written aside and renamed), so a failed export never leaves a
+// half-written file behind. Adding a format is one writer function and one row of the table in
+// chart_export.cpp.
+#pragma once
+
+#include <QFont>
+#include <string>
+
+#include "chart/layout.h"
+#include "shell/qt_surface.h"
+
+class QIODevice;
+
+// The largest width or height of an exported chart, in pixels.
+inline constexpr int MaxExportSide = 16384;
+
+// One export: the chart's size in device pixels, the pass's mode, the window whose picker gives
+// the date and time, and the font the pass measures and writes with.
+struct ExportJob {
+    int width = 0;
+    int height = 0;
+    ChartMode mode = ChartScreen;
+    const ChartWindow& window;
+    QFont font;
+};
+
+// Runs DrawChart on `surface` for the job, with ViewSettings.margin and the shell's pens and
+// brushes (created first if the shell has not created them). In ChartScreen mode the layout
+// takes the job's size as the client size; the date and time come from the job's window. The
+// pass leaves the hot-spot table and the chart positions in this surface's coordinates.
+void RunExportPass(Surface& surface, const ExportJob& job);
+
+// A format: renders the job and writes the whole file into `out` (open for writing). On failure
+// returns false with a sentence for the user in `error`.
+using ExportWriter = bool (*)(QIODevice& out, const ExportJob& job, std::string& error);
+
+bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error);
+bool WriteSvgChart(QIODevice& out, const ExportJob& job, std::string& error);
+bool WritePdfChart(QIODevice& out, const ExportJob& job, std::string& error);
+
+// The writer for a file name, by its extension in any case (".png", ".PNG"), or null.
+ExportWriter FindExportWriter(const std::string& path);
+
+// The extensions ExportChart knows, for messages: ".png, .svg or .pdf".
+std::string KnownExportExtensions();
+
+// Renders the chart at width x height pixels and writes it to `path` in the format its
+// extension names. Returns false, with the reason in `error` and the file as it was before, when
+// the extension is unknown, the size is outside 1..MaxExportSide, or the file cannot be written.
+bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
+                 const ChartWindow& window, std::string& error, const QFont& font = RendererFont());

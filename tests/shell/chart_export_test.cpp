@@ -1,0 +1,158 @@
+// Chart export: the format by extension, the picture's size and look, and no half-written file
+// when something goes wrong.
+#include "shell/chart_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "catalog/loaders.h"
+#include "catalog/sky_model.h"
+#include "chart/view_settings.h"
+
+namespace {
+
+// 2024-01-15 21:00:00: the Sun is down at every northern latitude.
+class FixedWindow final : public ChartWindow {
+  public:
+    int ClientWidth() const override { return 999; }  // never the export's size
+    int ClientHeight() const override { return 999; }
+    SystemTime PickerTime() const override { return SystemTime{2024, 1, 1, 15, 21, 0, 0, 0}; }
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ChartExportTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        InitProjectionPi();
+        ResetSkyModel();
+        LoadAllCatalogues();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        ResetViewSettings();
+        ViewSettings.latitude = 51.5;
+    }
+    QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+    bool Export(const QString& path, int width, int height, ChartMode mode = ChartScreen) {
+        return ExportChart(path.toStdString(), width, height, mode, window_, error_);
+    }
+    QStringList Entries() const {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder_;
+    FixedWindow window_;
+    std::string error_;
+};
+
+}  // namespace
+
+TEST_F(ChartExportTest, PngHasTheAskedSizeAndTheScreenLook) {
+    ASSERT_TRUE(Export(Path("chart.png"), 320, 240)) << error_;
+    const QImage image(Path("chart.png"));
+    ASSERT_EQ(image.size(), QSize(320, 240));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 48, 0));
+    EXPECT_EQ(image.pixel(160, 120 + 60), qRgb(0, 0, 64)) << "the night sky below the zenith";
+    // The disc's rim is on the layout's radius: 240/2 - 16 - 3 = 101 pixels from the centre.
+    EXPECT_EQ(image.pixel(160, 120 - 101), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(160, 120 - 103), qRgb(0, 48, 0));
+    EXPECT_TRUE(error_.empty());
+}
+
+TEST_F(ChartExportTest, PrinterLookIsBlackOnWhite) {
+    ASSERT_TRUE(Export(Path("paper.png"), 400, 300, ChartPrinter)) << error_;
+    const QImage image(Path("paper.png"));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    int white = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            white += p == qRgb(255, 255, 255);
+            ASSERT_NE(p, qRgb(0, 0, 64));
+            ASSERT_NE(p, qRgb(0, 48, 0));
+        }
+    EXPECT_GT(white, image.width() * image.height() * 9 / 10);
+    // Radius 300/2 - 16 - 3 = 131.
+    EXPECT_EQ(image.pixel(200, 150 - 131), qRgb(0, 0, 0)) << "the disc's outline";
+}
+
+TEST_F(ChartExportTest, SvgIsAViewBoxOfTheChartSizeAtNinetySixDotsPerInch) {
+    ASSERT_TRUE(Export(Path("chart.svg"), 400, 300)) << error_;
+    const QString svg = QString::fromUtf8(ReadAll(Path("chart.svg")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 400 300\"")));
+    const auto width =
+        QRegularExpression(QStringLiteral("<svg[^>]*width=\"([0-9.]+)mm\"")).match(svg);
+    ASSERT_TRUE(width.hasMatch());
+    EXPECT_NEAR(width.captured(1).toDouble() / 25.4 * 96, 400, 0.5);
+    EXPECT_TRUE(svg.contains(QStringLiteral("Dimmest Star Magnitude: 4.4")));
+}
+
+TEST_F(ChartExportTest, PdfIsOnePageOfTheChartSize) {
+    ASSERT_TRUE(Export(Path("chart.pdf"), 1001, 777, ChartPrinter)) << error_;
+    const QByteArray pdf = ReadAll(Path("chart.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+                  pdf.count("/Type /Page "),
+              1);
+    const auto box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                         .match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_EQ(box.captured(1).toDouble(), 1001);
+    EXPECT_EQ(box.captured(2).toDouble(), 777);
+}
+
+TEST_F(ChartExportTest, PassLaysTheChartOutOnTheExportedSize) {
+    ASSERT_TRUE(Export(Path("a.pdf"), 1001, 777));
+    // Betelgeuse (catalogue number 2061) is up; its place is on the 1001 x 777 chart, whose
+    // disc has centre (500, 388) and radius 388 - 16 - 3 = 369.
+    const Star& star = StarTable[2061];
+    ASSERT_TRUE(star.visible);
+    const double dx = star.chartX - 500, dy = star.chartY - 388;
+    EXPECT_LE(dx * dx + dy * dy, 369.0 * 369.0);
+}
+
+TEST_F(ChartExportTest, ExtensionIsMatchedInAnyCase) {
+    EXPECT_EQ(FindExportWriter("a.PNG"), &WritePngChart);
+    EXPECT_EQ(FindExportWriter("dir.v2/a.Svg"), &WriteSvgChart);
+    EXPECT_EQ(FindExportWriter("a.pdf"), &WritePdfChart);
+    EXPECT_EQ(FindExportWriter("a.png.txt"), nullptr);
+    EXPECT_EQ(FindExportWriter("png"), nullptr);
+}
+
+TEST_F(ChartExportTest, UnknownExtensionIsRefusedAndNothingIsWritten) {
+    EXPECT_FALSE(Export(Path("chart.bmp"), 100, 100));
+    EXPECT_NE(error_.find("chart.bmp"), std::string::npos);
+    EXPECT_NE(error_.find(".png"), std::string::npos);
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(ChartExportTest, SizeOutOfBoundsIsRefusedAndTheOldFileStays) {
+    QFile old(Path("chart.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    EXPECT_FALSE(Export(Path("chart.png"), 0, 100));
+    EXPECT_FALSE(Export(Path("chart.png"), 100, MaxExportSide + 1));
+    EXPECT_FALSE(error_.empty());
+    EXPECT_EQ(ReadAll(Path("chart.png")), "old");
+    EXPECT_EQ(Entries(), QStringList{"chart.png"});
+}
+
+TEST_F(ChartExportTest, UnwritablePathFailsWithoutLeavingAnything) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("taken.png"));
+    EXPECT_FALSE(Export(Path("taken.png"), 100, 100));
+    EXPECT_NE(error_.find("taken.png"), std::string::npos);
+    EXPECT_TRUE(QFileInfo(Path("taken.png")).isDir());
+    EXPECT_EQ(Entries(), QStringList{"taken.png"});
+    EXPECT_FALSE(Export(Path("missing/chart.svg"), 100, 100));
+    EXPECT_EQ(Entries(), QStringList{"taken.png"});
+}
