@@ -1,0 +1,122 @@
+// The full screen pass onto a 1920 x 1080 image: magnitude 6.5, every constellation figure and
+// every deep-sky object shown, a winter evening at latitude 51.5 (about half the catalogue above
+// the horizon). Compared with the same pass on a surface that draws nothing, which leaves the
+// computing half, and with pixels going through the paint engine (as on a window) instead of
+// straight into the image.
+//   build/bench/bench_render --benchmark_repetitions=9 --benchmark_report_aggregates_only
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "catalog/loaders.h"
+#include "catalog/sky_model.h"
+#include "chart/chart_pass.h"
+#include "chart/view_settings.h"
+#include "shell/chart_export.h"
+#include "shell/qt_surface.h"
+#include "shell/shell_objects.h"
+
+namespace {
+
+constexpr int Width = 1920;
+constexpr int Height = 1080;
+
+class BenchWindow final : public ChartWindow {
+  public:
+    int ClientWidth() const override { return Width; }
+    int ClientHeight() const override { return Height; }
+    SystemTime PickerTime() const override { return SystemTime{2024, 1, 1, 15, 21, 0, 0, 0}; }
+};
+
+// Measures like the renderer's font and draws nothing.
+class NullSurface final : public Surface {
+  public:
+    TextMetrics GetTextMetrics() override { return TextMetrics{16, 0, 7, TMPF_FIXED_PITCH}; }
+    int HorizontalResolution() override { return Width; }
+    int VerticalResolution() override { return Height; }
+    void SelectPen(const Pen&) override {}
+    void SelectBrush(const Brush&) override {}
+    void SetTextColor(Rgb) override {}
+    void SetBkColor(Rgb) override {}
+    void SetTextAlign(unsigned) override {}
+    void TextOut(int, int, std::string_view) override {}
+    void SetPixel(int, int, Rgb) override {}
+    void Rectangle(int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Polyline(const Point*, int) override {}
+};
+
+void PrepareSky() {
+    InitProjectionPi();
+    ResetSkyModel();
+    LoadAllCatalogues();
+    ResetViewSettings();
+    CreateDrawingObjects();
+    ViewSettings.latitude = 51.5;
+    ViewSettings.dimmestMagnitude = 6.5;
+    for (int row = 0; row < ConstellationCount; ++row) ConstellationTable[row].shown = true;
+    for (DeepSkyObject& object : DeepSkyTable) object.shown = true;
+}
+
+void Pass(Surface& surface) {
+    static const BenchWindow window;
+    DrawChart(window, surface, ChartScreen, ViewSettings.margin, ShellObjects.figurePen,
+              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+}
+
+void BM_ScreenPassOnImage(benchmark::State& state) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(QColor(0, 48, 0));
+    QPainter painter(&image);
+    QtSurface surface(painter, RendererFont());
+    for (auto _ : state) Pass(surface);
+    state.counters["hot_spots"] = HotSpotCount;
+}
+BENCHMARK(BM_ScreenPassOnImage)->Unit(benchmark::kMillisecond);
+
+// As the window does it: erase with the background, then the pass, then the painter ends.
+void BM_EraseAndScreenPassOnImage(benchmark::State& state) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), QColor(0, 48, 0));
+        QtSurface surface(painter, RendererFont());
+        Pass(surface);
+    }
+}
+BENCHMARK(BM_EraseAndScreenPassOnImage)->Unit(benchmark::kMillisecond);
+
+// A clip stops the direct pixel writes: every pixel of a star goes through the paint engine, in
+// batches of one colour, as when the pass paints a window.
+void BM_ScreenPassThroughPaintEngine(benchmark::State& state) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(QColor(0, 48, 0));
+    QPainter painter(&image);
+    painter.setClipRect(image.rect());
+    QtSurface surface(painter, RendererFont());
+    for (auto _ : state) {
+        Pass(surface);
+        surface.Flush();
+    }
+}
+BENCHMARK(BM_ScreenPassThroughPaintEngine)->Unit(benchmark::kMillisecond);
+
+void BM_ScreenPassOnNullSurface(benchmark::State& state) {
+    NullSurface surface;
+    for (auto _ : state) Pass(surface);
+}
+BENCHMARK(BM_ScreenPassOnNullSurface)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    PrepareSky();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
