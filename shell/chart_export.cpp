@@ -12,6 +12,7 @@
 
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
+#include "shell/emf_export.h"
 #include "shell/shell_objects.h"
 
 namespace {
@@ -77,6 +78,7 @@ constexpr ExportFormat ExportFormats[] = {
     {".png", WritePngChart},
     {".svg", WriteSvgChart},
     {".pdf", WritePdfChart},
+    {".emf", WriteEmfChart},
 };
 
 std::string Quoted(const std::string& path) {
