@@ -227,11 +227,15 @@ void MainWindow::Repaint() {
 }
 
 // A resize gives a new readout box and, as the whole window is redrawn on every size change,
-// a new chart.
+// a new chart. Qt also repeats the resize event of a hidden window each time it is rendered
+// (grab()), without an old size; the size has not changed then, and the kept chart stays.
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     UpdateWindowSizeLayout(static_cast<unsigned>(width()), static_cast<unsigned>(height()));
-    Repaint();
+    if (size() != layoutSize_) {
+        layoutSize_ = size();
+        Repaint();
+    }
 }
 
 // One chart pass for the screen into the kept image, on the background colour as the window

@@ -84,6 +84,7 @@ class MainWindow : public QWidget, public ChartWindow {
     QScrollBar* scrollBar_ = nullptr;
     PopupMenuTree menu_;
 
+    QSize layoutSize_;  // the client size of the last size change
     QImage chart_;
     bool chartValid_ = false;
     int chartPassCount_ = 0;

@@ -110,6 +110,20 @@ TEST_F(ReadoutTest, PointerMovesNeverRunAChartPassAndARepaintClearsTheReadout) {
     EXPECT_EQ(Grab().pixel(ViewSettings.margin, ViewSettings.readoutTop), Colour(0, 48, 0));
 }
 
+TEST_F(ReadoutTest, ResizingMovesTheReadoutBoxAndRedrawsTheChart) {
+    MovePointer(QPoint(5, 5));
+    window_->resize(700, 500);
+    const int margin = ViewSettings.margin;
+    EXPECT_EQ(ViewSettings.clientWidth, 700);
+    EXPECT_EQ(ViewSettings.clientHeight, 500);
+    EXPECT_EQ(ViewSettings.readoutTop, 500 - 3 * margin - ViewSettings.lineHeight);
+    EXPECT_EQ(ViewSettings.readoutBottom, 500 - margin);
+    EXPECT_EQ(ViewSettings.readoutRight, 3 * margin + 25 * ViewSettings.capsWidth);
+    EXPECT_FALSE(window_->readoutShown());
+    EXPECT_TRUE(RepaintRequested());
+    EXPECT_EQ(Grab().size(), QSize(700, 500));
+}
+
 using ScrollBarTest = InteractionTest;
 
 TEST_F(ScrollBarTest, OneLineLeftGives4Point3AtPosition43AndRepaints) {
