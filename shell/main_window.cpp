@@ -88,6 +88,9 @@ MainWindow::MainWindow() {
     setWindowIcon(icon);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole window
     setMouseTracking(true);
+    // The window itself takes the keyboard, not the picker, until the user clicks a control.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     resize(DefaultWindowSize());
 
     LoadAllCatalogues();
