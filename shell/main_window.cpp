@@ -118,14 +118,16 @@ MainWindow::~MainWindow() {
 
 // The window font, measured as the chart pass measures it on the screen: line height = height +
 // external leading; capsWidth = 3/2 of the average character width for a variable-pitch font,
-// one width for a fixed-pitch one (integer arithmetic). The font is fixed at its pixel size so
-// that the picture, whose pass measures its own surface, uses exactly these metrics.
+// one width for a fixed-pitch one (integer arithmetic). The font is fixed at its size in pixels
+// on this screen, so that every surface the chart is drawn on (the kept image, a metafile of
+// the screen's size) measures exactly these metrics.
 void MainWindow::MeasureWindowFont() {
-    chartFont_ = font();
-    chartFont_.setPixelSize(QFontInfo(font()).pixelSize());
+    QFont windowFont = font();
+    windowFont.setPixelSize(QFontInfo(font()).pixelSize());
+    setFont(windowFont);
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
-    QtSurface surface(painter, chartFont_);
+    QtSurface surface(painter, font());
     const TextMetrics metrics = surface.GetTextMetrics();
     ViewSettings.lineHeight = metrics.height + metrics.externalLeading;
     ViewSettings.charWidth = metrics.aveCharWidth;
@@ -253,7 +255,7 @@ void MainWindow::RunChartPass() {
     chart_.fill(ToQColor(ShellObjects.backgroundBrush.colour));
     {
         QPainter painter(&chart_);
-        QtSurface surface(painter, chartFont_);
+        QtSurface surface(painter, font());
         DrawChart(*this, surface, ChartScreen, ViewSettings.margin, ShellObjects.figurePen,
                   ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
     }
@@ -275,7 +277,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 // window's background, drawn over the kept chart.
 void MainWindow::DrawReadout(QPainter& painter) {
     const int margin = ViewSettings.margin;
-    QtSurface surface(painter, chartFont_);
+    QtSurface surface(painter, font());
     surface.SelectPen(StockPen(WHITE_PEN));
     surface.SelectBrush(ShellObjects.backgroundBrush);
     surface.SetTextColor(White);

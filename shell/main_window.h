@@ -79,7 +79,6 @@ class MainWindow : public QWidget, public ChartWindow {
     QRect ReadoutArea() const;
     void ShutDown();
 
-    QFont chartFont_;
     QDateTimeEdit* picker_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     PopupMenuTree menu_;
