@@ -2,37 +2,16 @@
 // page, drawn in a fixed order, each item over the earlier ones: sky disc, compass labels,
 // constellation figures, stars, deep-sky crosses, bodies from Pluto to the Sun, captions.
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 
-#include "astro/coordinates.h"
-#include "astro/orbits.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_pass.h"
-#include "chart/view_settings.h"
+#include "chart/chart_support.h"
 
 namespace {
 
 inline constexpr Rgb WindowBackground{0, 48, 0};
-
-// v + d held within the int range: box corners and cross ends around a chart position stay
-// defined even for a position at the very edge of the range.
-int Shift(int v, std::int64_t d) {
-    return static_cast<int>(std::clamp<std::int64_t>(v + d, INT_MIN, INT_MAX));
-}
-
-// The box of a circle of radius r about (x, y), as Ellipse takes it.
-void DrawCircle(Surface& surface, int x, int y, int r) {
-    surface.Ellipse(Shift(x, -std::int64_t{r}), Shift(y, -std::int64_t{r}), Shift(x, r),
-                    Shift(y, r));
-}
-
-// The pass's sidereal time and latitude applied to a place in right ascension and declination.
-void ToHorizon(double rightAscension, double declination, double& altitude, double& azimuth) {
-    EquatorialToHorizon(rightAscension, declination, ViewSettings.siderealTime,
-                        ViewSettings.latitude, altitude, azimuth);
-}
 
 // The pens, brushes and colours that one mode draws with.
 struct ModeAttributes {
@@ -71,18 +50,14 @@ void DrawBodies(Surface& surface, const ChartLayout& layout, const ModeAttribute
     surface.SelectPen(look.starPen);
     surface.SelectBrush(look.skyBrush);
     for (int row = PlutoRow; row >= SunRow; --row) {
-        const int radius = row <= MoonRow ? 2 * layout.markSize : layout.markSize;
         if (row == SunRow) surface.SelectBrush(look.starBrush);
-        double rightAscension = 0;
-        double declination = 0;
         double altitude = 0;
         double azimuth = 0;
-        GetBodyPosition(row, rightAscension, declination);
-        ToHorizon(rightAscension, declination, altitude, azimuth);
+        BodyToHorizon(row, altitude, azimuth);
         if (!(altitude > 0)) continue;
         const Point p =
             ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-        DrawCircle(surface, p.x, p.y, radius);
+        DrawCircle(surface, p.x, p.y, BodyRadius(row, layout.markSize));
     }
 }
 
@@ -113,19 +88,16 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartLayout& layout,
 void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layout, int margin,
                       const SystemTime& time, const Pen& figurePen, const Pen& deepSkyPen,
                       const Brush& skyDayBrush, const Brush& skyNightBrush) {
-    double rightAscension = 0;
-    double declination = 0;
     double altitude = 0;
     double azimuth = 0;
-    GetBodyPosition(SunRow, rightAscension, declination);
-    ToHorizon(rightAscension, declination, altitude, azimuth);
+    BodyToHorizon(SunRow, altitude, azimuth);
 
     ModeAttributes look;
     look.skyBrush = altitude > 0 ? skyDayBrush : skyNightBrush;
     if (mode == ChartMetafile) {
         surface.SetPixel(0, 0, White);
         surface.SetPixel(layout.width, layout.height, White);
-        surface.Rectangle(0, 0, Shift(layout.width, -1), Shift(layout.height, -1));
+        surface.Rectangle(0, 0, ShiftClamped(layout.width, -1), ShiftClamped(layout.height, -1));
     } else if (mode == ChartPrinter) {
         look.starPen = StockPen(BLACK_PEN);
         look.starBrush = StockBrush(BLACK_BRUSH);
@@ -174,9 +146,9 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layou
         if (!object.visible) continue;
         const int x = object.chartX;
         const int y = object.chartY;
-        const Point across[2] = {{Shift(x, -std::int64_t{s}), y}, {Shift(x, s), y}};
+        const Point across[2] = {{ShiftClamped(x, -std::int64_t{s}), y}, {ShiftClamped(x, s), y}};
         surface.Polyline(across, 2);
-        const Point upright[2] = {{x, Shift(y, -std::int64_t{s})}, {x, Shift(y, s)}};
+        const Point upright[2] = {{x, ShiftClamped(y, -std::int64_t{s})}, {x, ShiftClamped(y, s)}};
         surface.Polyline(upright, 2);
     }
 

@@ -12,12 +12,10 @@
 #include <string>
 
 #include "astro/calendar.h"
-#include "astro/coordinates.h"
 #include "astro/message_box.h"
-#include "astro/orbits.h"
 #include "astro/planets.h"
 #include "catalog/sky_model.h"
-#include "chart/view_settings.h"
+#include "chart/chart_support.h"
 
 HotSpot HotSpotTable[HotSpotCapacity];
 int HotSpotCount = 0;
@@ -66,19 +64,36 @@ void DeepSkyLabel(const DeepSkyObject& object, char (&text)[HotSpotTextSize]) {
                   object.identifier, FieldLength(object.name), object.name, object.magnitude);
 }
 
-// Altitude and azimuth (degrees) of a place given in right ascension (hours) and declination
-// (degrees) for the pass's sidereal time and the observer's latitude.
-void ToHorizon(double rightAscension, double declination, double& altitude, double& azimuth) {
-    EquatorialToHorizon(rightAscension, declination, ViewSettings.siderealTime,
-                        ViewSettings.latitude, altitude, azimuth);
+// Marks a star or deep-sky object visible and stores its chart position when it stands above
+// the horizon (altitude > 0, strictly); otherwise leaves it invisible. Returns whether it is up.
+template <typename Object>
+bool PlaceAboveHorizon(Object& object, const ChartLayout& layout) {
+    double altitude = 0;
+    double azimuth = 0;
+    ToHorizon(object.rightAscension, object.declination, altitude, azimuth);
+    if (!(altitude > 0)) return false;
+    object.visible = true;
+    const Point p =
+        ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
+    object.chartX = p.x;
+    object.chartY = p.y;
+    return true;
 }
 
-// Appends one hot spot. The callers keep the count within the table (stars and deep-sky objects
-// stop at CatalogueHotSpotLimit, leaving room for the ten bodies); the capacity test here only
-// guards the table itself.
-HotSpot* NextHotSpot() {
-    if (HotSpotCount < 0 || HotSpotCount >= HotSpotCapacity) return nullptr;
-    return &HotSpotTable[HotSpotCount];
+// The next hot spot for a star or deep-sky object at (x, y): stars and deep-sky objects share
+// the first CatalogueHotSpotLimit entries, leaving room for the ten bodies. Past the limit the
+// object is counted in `overflow` and gets none (nullptr). The caller writes the label and then
+// raises HotSpotCount, so a reader always sees complete entries.
+HotSpot* CatalogueHotSpot(int x, int y, int radius, int& overflow) {
+    if (HotSpotCount < 0 || HotSpotCount >= CatalogueHotSpotLimit) {
+        ++overflow;
+        return nullptr;
+    }
+    HotSpot& spot = HotSpotTable[HotSpotCount];
+    spot.x = x;
+    spot.y = y;
+    spot.radius = radius;
+    return &spot;
 }
 
 // A star's hit radius, floor(dimmest - magnitude), held within the int range.
@@ -122,8 +137,6 @@ ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, Chart
     HotSpotCount = 0;
     int overflow = 0;
     const double dimmest = ViewSettings.dimmestMagnitude;
-    double altitude = 0;
-    double azimuth = 0;
 
     for (int number = 1; number <= MaxStarNumber; ++number) {
         Star& star = StarTable[number];
@@ -132,23 +145,11 @@ ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, Chart
         // A row the catalogue never filled has no place in the sky, even if a damaged figure
         // names it: placing it would draw figure lines to right ascension 0, declination 0.
         if (!(bright || star.inFigure) || star.magnitude >= UnloadedMagnitude) continue;
-        ToHorizon(star.rightAscension, star.declination, altitude, azimuth);
-        if (!(altitude > 0)) continue;
-        star.visible = true;
-        const Point p =
-            ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-        star.chartX = p.x;
-        star.chartY = p.y;
-        if (!bright) continue;  // a faint figure vertex is placed but not named
-        if (HotSpotCount < CatalogueHotSpotLimit) {
-            HotSpot& spot = HotSpotTable[HotSpotCount];
-            spot.x = p.x;
-            spot.y = p.y;
-            spot.radius = StarHotSpotRadius(star.magnitude);
-            StarLabel(number, star, spot.text);
+        if (!PlaceAboveHorizon(star, layout) || !bright) continue;  // faint vertex: no name
+        if (HotSpot* spot = CatalogueHotSpot(star.chartX, star.chartY,
+                                             StarHotSpotRadius(star.magnitude), overflow)) {
+            StarLabel(number, star, spot->text);
             ++HotSpotCount;
-        } else {
-            ++overflow;
         }
     }
 
@@ -156,23 +157,11 @@ ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, Chart
     for (int i = 0; i < deepSkyRows; ++i) {
         DeepSkyObject& object = DeepSkyTable[i];
         object.visible = false;
-        if (!object.shown) continue;
-        ToHorizon(object.rightAscension, object.declination, altitude, azimuth);
-        if (!(altitude > 0)) continue;
-        object.visible = true;
-        const Point p =
-            ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-        object.chartX = p.x;
-        object.chartY = p.y;
-        if (HotSpotCount < CatalogueHotSpotLimit) {
-            HotSpot& spot = HotSpotTable[HotSpotCount];
-            spot.x = p.x;
-            spot.y = p.y;
-            spot.radius = layout.markSize;
-            DeepSkyLabel(object, spot.text);
+        if (!object.shown || !PlaceAboveHorizon(object, layout)) continue;
+        if (HotSpot* spot =
+                CatalogueHotSpot(object.chartX, object.chartY, layout.markSize, overflow)) {
+            DeepSkyLabel(object, spot->text);
             ++HotSpotCount;
-        } else {
-            ++overflow;
         }
     }
 
@@ -181,23 +170,23 @@ ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, Chart
                             "There were %d more stars displayed than HotSpots available", overflow);
     }
 
+    // The bodies follow without a limit test of their own: the catalogue limit leaves room for
+    // all ten. The capacity test only guards the table itself.
     std::string name;
     for (int row = PlutoRow; row >= SunRow; --row) {
-        const int radius = row <= MoonRow ? 2 * layout.markSize : layout.markSize;
-        double rightAscension = 0;
-        double declination = 0;
-        GetBodyPosition(row, rightAscension, declination);
-        ToHorizon(rightAscension, declination, altitude, azimuth);
+        double altitude = 0;
+        double azimuth = 0;
+        BodyToHorizon(row, altitude, azimuth);
         if (!(altitude > 0)) continue;
-        HotSpot* spot = NextHotSpot();
-        if (!spot) break;
+        if (HotSpotCount < 0 || HotSpotCount >= HotSpotCapacity) break;
         const Point p =
             ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
         GetBodyName(row, name);
-        spot->x = p.x;
-        spot->y = p.y;
-        spot->radius = radius;
-        CopyLabel(spot->text, name.data(), name.size());
+        HotSpot& spot = HotSpotTable[HotSpotCount];
+        spot.x = p.x;
+        spot.y = p.y;
+        spot.radius = BodyRadius(row, layout.markSize);
+        CopyLabel(spot.text, name.data(), name.size());
         ++HotSpotCount;
     }
     return layout;

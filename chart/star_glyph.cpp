@@ -1,12 +1,11 @@
 // The star glyph: a cluster of pixels on screen and in metafiles, a filled circle on paper, both
 // growing with the star's brightness above the magnitude limit.
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 
 #include "chart/chart_pass.h"
-#include "chart/view_settings.h"
+#include "chart/chart_support.h"
 
 // The 7 x 7 square about the star, ring by ring, nearest pixels first; a glyph of n pixels uses
 // the first n entries. The four corners (+-3, +-3) are never used.
@@ -22,14 +21,6 @@ const Point StarGlyphOffsets[MaxGlyphPixels] = {
     {2, 3}, {-2, -3}, {-3, 2}, {3, -2}, {-2, 3}, {2, -3}, {-3, -2}, {3, 2},  // 37-44
 };
 
-namespace {
-
-int Shift(int v, std::int64_t d) {
-    return static_cast<int>(std::clamp<std::int64_t>(v + d, INT_MIN, INT_MAX));
-}
-
-}  // namespace
-
 // One star at (x, y) of the given magnitude, nothing if it is fainter than
 // ViewSettings.dimmestMagnitude (or its magnitude is not a number).
 //   n = floor(1.99 ^ (dimmest - magnitude)), at most MaxGlyphPixels
@@ -44,11 +35,11 @@ void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, Rgb colour,
     if (glyphScale == 0) {
         for (int i = n - 1; i >= 0; --i) {
             const Point offset = StarGlyphOffsets[i];
-            surface.SetPixel(Shift(x, offset.x), Shift(y, offset.y), colour);
+            surface.SetPixel(ShiftClamped(x, offset.x), ShiftClamped(y, offset.y), colour);
         }
         return;
     }
     const double scaled = std::pow(static_cast<double>(n), 0.3) * glyphScale;
     const std::int64_t r = static_cast<std::int64_t>(std::clamp(scaled, -1e12, 1e12));
-    surface.Ellipse(Shift(x, -r), Shift(y, -r), Shift(x, r), Shift(y, r));
+    DrawCircle(surface, x, y, r);
 }
