@@ -8,6 +8,7 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
+#include "astro/degrees.h"
 #include "astro/orbits.h"
 
 namespace {
@@ -33,10 +34,7 @@ constexpr double DailyNode = 0.0529539;  // the node regresses
 //   beta = asin(sin(l'' - N') sin i).
 // Each correction builds on the value the previous step replaced, in this order.
 void ComputeMoon(int year, int month, double day, double sunMeanAnomaly) {
-    const double pi = 4 * std::atan(1.0);
-    // Degrees to radians as x * pi / 180, in that order, as everywhere in the computation.
-    const auto sinDeg = [pi](double x) { return std::sin(x * pi / 180); };
-    const auto cosDeg = [pi](double x) { return std::cos(x * pi / 180); };
+    const double pi = Pi();
     const double sunLongitude = BodyTable[SunRow].heliocentricLongitude;
     const double ms = sunMeanAnomaly;
 
@@ -45,20 +43,20 @@ void ComputeMoon(int year, int month, double day, double sunMeanAnomaly) {
     double mm = ReduceToRange(l - DailyPerigee * d - PerigeeAtEpoch, 360);
     double n = ReduceToRange(NodeAtEpoch - DailyNode * d, 360);
 
-    const double ev = 1.2739 * sinDeg(2 * (l - sunLongitude) - mm);
-    const double ae = 0.1858 * sinDeg(ms);
-    const double a3 = 0.37 * sinDeg(ms);
+    const double ev = 1.2739 * SinDeg(2 * (l - sunLongitude) - mm);
+    const double ae = 0.1858 * SinDeg(ms);
+    const double a3 = 0.37 * SinDeg(ms);
     mm = mm + ev - ae - a3;
-    const double ec = 6.2886 * sinDeg(mm);
-    const double a4 = 0.214 * sinDeg(2 * mm);
+    const double ec = 6.2886 * SinDeg(mm);
+    const double a4 = 0.214 * SinDeg(2 * mm);
     l = l + ev + ec - ae + a4;
-    const double v = 0.6583 * sinDeg(2 * (l - sunLongitude));
+    const double v = 0.6583 * SinDeg(2 * (l - sunLongitude));
     l = l + v;
-    n = n - 0.16 * sinDeg(ms);
+    n = n - 0.16 * SinDeg(ms);
 
     const double lambda =
-        std::atan2(sinDeg(l - n) * cosDeg(Inclination), cosDeg(l - n)) * 180 / pi + n;
-    const double beta = std::asin(sinDeg(l - n) * sinDeg(Inclination)) * 180 / pi;
+        std::atan2(SinDeg(l - n) * CosDeg(Inclination), CosDeg(l - n)) * 180 / pi + n;
+    const double beta = std::asin(SinDeg(l - n) * SinDeg(Inclination)) * 180 / pi;
 
     Body& moon = BodyTable[MoonRow];
     EclipticToEquatorial(year, month, day, lambda, beta, moon.rightAscension, moon.declination);

@@ -9,6 +9,7 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
+#include "astro/degrees.h"
 #include "astro/moon.h"
 #include "astro/orbits.h"
 
@@ -20,9 +21,6 @@ constexpr double DaysPerTropicalYear = 365.242191;
 // longitudes just computed from the elements, for T Julian centuries since 1900 January 0.5.
 // Being added to fresh values, they never accumulate from one instant to the next.
 void AddJupiterSaturnPerturbations(double centuries) {
-    const double pi = 4 * std::atan(1.0);
-    const auto sinDeg = [pi](double x) { return std::sin(x * pi / 180); };
-    const auto cosDeg = [pi](double x) { return std::cos(x * pi / 180); };
     const double t = centuries;
     const double a = t / 2 + 0.1;
     const double p = 3034.9061 * t + 237.47555;
@@ -30,10 +28,10 @@ void AddJupiterSaturnPerturbations(double centuries) {
     const double v = 5 * q - 2 * p;
     const double b = q - p;
     BodyTable[JupiterRow].heliocentricLongitude +=
-        (0.3314 - 0.0103 * a) * sinDeg(v) - 0.0644 * a * cosDeg(v);
+        (0.3314 - 0.0103 * a) * SinDeg(v) - 0.0644 * a * CosDeg(v);
     BodyTable[SaturnRow].heliocentricLongitude +=
-        (0.1609 * a - 0.0105) * cosDeg(v) + (0.0182 * a - 0.8142) * sinDeg(v) - 0.1488 * sinDeg(b) -
-        0.0408 * sinDeg(2 * b) + 0.0856 * sinDeg(b) * cosDeg(q) + 0.0813 * cosDeg(b) * sinDeg(q);
+        (0.1609 * a - 0.0105) * CosDeg(v) + (0.0182 * a - 0.8142) * SinDeg(v) - 0.1488 * SinDeg(b) -
+        0.0408 * SinDeg(2 * b) + 0.0856 * SinDeg(b) * CosDeg(q) + 0.0813 * CosDeg(b) * SinDeg(q);
 }
 
 // Geocentric ecliptic place of planet `row` from its heliocentric longitude l and radius r, for
@@ -43,24 +41,22 @@ void AddJupiterSaturnPerturbations(double centuries) {
 //   outer planet: lambda = lp + atan(R sin(lp - L) / (rp - R cos(lp - L))).
 void PlanetToGeocentric(const Body& planet, double earthLongitude, double earthRadius,
                         double& lambda, double& beta) {
-    const double pi = 4 * std::atan(1.0);
-    const auto sinDeg = [pi](double x) { return std::sin(x * pi / 180); };
-    const auto cosDeg = [pi](double x) { return std::cos(x * pi / 180); };
+    const double pi = Pi();
     const double l = planet.heliocentricLongitude;
     const double node = planet.longitudeOfNode;
     const double incl = planet.inclination;
     const double bigL = earthLongitude;
     const double bigR = earthRadius;
 
-    const double psi = std::asin(sinDeg(l - node) * sinDeg(incl));  // radians
+    const double psi = std::asin(SinDeg(l - node) * SinDeg(incl));  // radians
     const double lp =
-        std::atan2(sinDeg(l - node) * cosDeg(incl), cosDeg(l - node)) * 180 / pi + node;
+        std::atan2(SinDeg(l - node) * CosDeg(incl), CosDeg(l - node)) * 180 / pi + node;
     const double rp = planet.radiusVector * std::cos(psi);
     if (planet.semiMajorAxis < BodyTable[EarthRow].semiMajorAxis) {
-        const double a = std::atan(rp * sinDeg(bigL - lp) / (bigR - rp * cosDeg(bigL - lp)));
+        const double a = std::atan(rp * SinDeg(bigL - lp) / (bigR - rp * CosDeg(bigL - lp)));
         lambda = ReduceToRange(180 + bigL + a * 180 / pi, 360);
     } else {
-        const double a = std::atan(bigR * sinDeg(lp - bigL) / (rp - bigR * cosDeg(lp - bigL)));
+        const double a = std::atan(bigR * SinDeg(lp - bigL) / (rp - bigR * CosDeg(lp - bigL)));
         lambda = ReduceToRange(lp + a * 180 / pi, 360);
     }
     beta = GeocentricLatitude(rp, psi, lambda, lp, bigL, bigR);
@@ -78,20 +74,18 @@ void PlanetToGeocentric(const Body& planet, double earthLongitude, double earthR
 double GeocentricLatitude(double projectedRadius, double heliocentricLatitude,
                           double geocentricLongitude, double projectedLongitude,
                           double earthLongitude, double earthRadius) {
-    const double pi = 4 * std::atan(1.0);
-    const auto sinDeg = [pi](double x) { return std::sin(x * pi / 180); };
-    const auto cosDeg = [pi](double x) { return std::cos(x * pi / 180); };
+    const double pi = Pi();
     const double rp = projectedRadius;
     const double lp = projectedLongitude;
     const double bigR = earthRadius;
     const double height = rp * std::tan(heliocentricLatitude);
-    const double sinElongation = sinDeg(lp - earthLongitude);
+    const double sinElongation = SinDeg(lp - earthLongitude);
     if (std::fabs(sinElongation) >= 1e-6) {
-        return std::atan(height * sinDeg(geocentricLongitude - lp) / (bigR * sinElongation)) * 180 /
+        return std::atan(height * SinDeg(geocentricLongitude - lp) / (bigR * sinElongation)) * 180 /
                pi;
     }
     const double rho =
-        std::sqrt(bigR * bigR + rp * rp - 2 * bigR * rp * cosDeg(lp - earthLongitude));
+        std::sqrt(bigR * bigR + rp * rp - 2 * bigR * rp * CosDeg(lp - earthLongitude));
     return std::atan2(height, rho) * 180 / pi;  // rho >= 0; a planet at the Earth gives 0 or +-90
 }
 
@@ -105,7 +99,6 @@ double GeocentricLatitude(double projectedRadius, double heliocentricLatitude,
 void ComputeBodyPositions(int year, int month, double day) {
     if (BodyTable[EarthRow].name[0] != 'E') InitBodyTable();
 
-    const double pi = 4 * std::atan(1.0);
     const double d = JulianDate(year, month, day) - JulianDate(1990, 1, 0.0);
     const double n0 = d * 360 / DaysPerTropicalYear;
     for (int i = 0; i < BodyCount; ++i) {
@@ -116,8 +109,7 @@ void ComputeBodyPositions(int year, int month, double day) {
         const double e = body.eccentricity;
         body.trueAnomaly = SolveKepler(m, e);
         body.heliocentricLongitude = body.trueAnomaly + body.longitudeOfPerihelion;
-        body.radiusVector =
-            body.semiMajorAxis * (1 - e * e) / (1 + e * std::cos(body.trueAnomaly * pi / 180));
+        body.radiusVector = body.semiMajorAxis * (1 - e * e) / (1 + e * CosDeg(body.trueAnomaly));
         if (i == SunRow) ComputeMoon(year, month, day, m);
     }
 
