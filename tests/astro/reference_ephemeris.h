@@ -54,43 +54,34 @@ inline Vector Heliocentric(int row, double jd) {
     const double m = std::remainder((p.l + p.dl * t) * rad - peri, 2 * std::numbers::pi);
     double bigE = m;
     for (int k = 0; k < 50; ++k) bigE -= (bigE - e * std::sin(bigE) - m) / (1 - e * std::cos(bigE));
+    // In the orbit's plane, then turned by the argument of perihelion, inclination and node.
     const double xp = a * (std::cos(bigE) - e), yp = a * std::sqrt(1 - e * e) * std::sin(bigE);
-    const double w = peri - node;
-    const double cw = std::cos(w), sw = std::sin(w), cn = std::cos(node), sn = std::sin(node);
-    const double ci = std::cos(i), si = std::sin(i);
-    return {(cw * cn - sw * sn * ci) * xp + (-sw * cn - cw * sn * ci) * yp,
-            (cw * sn + sw * cn * ci) * xp + (-sw * sn + cw * cn * ci) * yp,
-            (sw * si) * xp + (cw * si) * yp};
+    const double u = std::atan2(yp, xp) + peri - node, r = std::hypot(xp, yp);
+    const double x = r * std::cos(u), y = r * std::sin(u) * std::cos(i);
+    return {x * std::cos(node) - y * std::sin(node), x * std::sin(node) + y * std::cos(node),
+            r * std::sin(u) * std::sin(i)};
 }
 
-// Geocentric right ascension (h) and declination (deg) of an ecliptic vector (J2000), referred
-// to the equinox of `equinox` (a Julian date): the general precession in longitude,
-// 1.396971 degrees per century, turns it about the ecliptic pole. The obliquity is that of the
-// date `jd`.
-inline void ToEquatorial(Vector v, double jd, double equinox, double& ra, double& dec) {
-    constexpr double rad = std::numbers::pi / 180;
-    const double t = (jd - 2451545.0) / 36525;
-    const double p = 1.396971 * (equinox - 2451545.0) / 36525 * rad;
-    const double eps = (23.439291 - 0.0130042 * t) * rad;
-    const double vx = v.x * std::cos(p) - v.y * std::sin(p),
-                 vy = v.x * std::sin(p) + v.y * std::cos(p);
-    v = {vx, vy, v.z};
-    const double x = v.x, y = v.y * std::cos(eps) - v.z * std::sin(eps);
-    const double z = v.y * std::sin(eps) + v.z * std::cos(eps);
-    ra = std::atan2(y, x) * 12 / std::numbers::pi;
-    if (ra < 0) ra += 24;
-    dec = std::atan2(z, std::hypot(x, y)) * 180 / std::numbers::pi;
-}
-
-// Place of planet `row` (3..10), or of the Sun for row 1, seen from the Earth. The body table's
-// Sun moves with the tropical year, so it is referred to the equinox of date; its Earth and
-// planets keep fixed elements with sidereal periods, so they stay referred to the equinox of
-// their epoch, 1990 January 0.0.
+// Place of planet `row` (3..10), or of the Sun for row 1, seen from the Earth: right ascension
+// (h) and declination (deg), with the obliquity of the date. The body table's Sun moves with the
+// tropical year, so it is referred to the equinox of date (the general precession in longitude,
+// 1.396971 degrees per century, turns it about the ecliptic pole); its Earth and planets keep
+// fixed elements with sidereal periods, so they stay referred to the equinox of their epoch,
+// 1990 January 0.0.
 inline void Place(int row, double jd, double& ra, double& dec) {
-    const double equinox = row == 1 ? jd : 2447891.5;
+    constexpr double rad = std::numbers::pi / 180;
     const Vector earth = Heliocentric(0, jd);
     const Vector body = row == 1 ? Vector{0, 0, 0} : Heliocentric(row, jd);
-    ToEquatorial({body.x - earth.x, body.y - earth.y, body.z - earth.z}, jd, equinox, ra, dec);
+    const double v[3] = {body.x - earth.x, body.y - earth.y, body.z - earth.z};
+    const double p = 1.396971 * ((row == 1 ? jd : 2447891.5) - 2451545.0) / 36525 * rad;
+    const double eps = (23.439291 - 0.0130042 * (jd - 2451545.0) / 36525) * rad;
+    const double x = v[0] * std::cos(p) - v[1] * std::sin(p);
+    const double yEcl = v[0] * std::sin(p) + v[1] * std::cos(p);
+    const double y = yEcl * std::cos(eps) - v[2] * std::sin(eps);
+    const double z = yEcl * std::sin(eps) + v[2] * std::cos(eps);
+    ra = std::atan2(y, x) * 12 / std::numbers::pi;
+    if (ra < 0) ra += 24;
+    dec = std::atan2(z, std::hypot(x, y)) / rad;
 }
 
 // Angle between two equatorial places, degrees.
