@@ -10,91 +10,53 @@
 
 namespace {
 
-// A text holding exactly the bytes given, with nothing after them.
-struct Text {
-    explicit Text(const std::string& content) : bytes(content.begin(), content.end()) {}
-    ResourceText resource() const { return {bytes.data(), bytes.size()}; }
-    std::vector<char> bytes;
-};
-
-// A line buffer with guard bytes behind it, to see that the reader writes no further.
-struct GuardedBuffer {
-    GuardedBuffer() { storage.fill('#'); }
-    char* line() { return storage.data(); }
-    bool guardsIntact() const {
-        for (std::size_t i = LineBufferSize; i < storage.size(); ++i) {
-            if (storage[i] != '#') return false;
-        }
-        return true;
-    }
-    std::array<char, LineBufferSize + 32> storage;
-};
-
-TEST(ReadResourceLine, CopiesEachLineKeepingItsCarriageReturn) {
-    Text text("abc\r\n\r\nd%f\r\n%\r\nnever\r\n");
-    ResourceCursor cursor = OpenResource(text.resource());
-    char line[LineBufferSize];
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    EXPECT_STREQ(line, "abc\r");
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    EXPECT_STREQ(line, "\r");  // an empty line is a lone carriage return
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    EXPECT_STREQ(line, "d%f\r");  // '%' inside a line is ordinary text
-    EXPECT_FALSE(ReadResourceLine(cursor, line));
-}
-
-TEST(ReadResourceLine, PercentLineRefusesEveryTimeTouchingNothing) {
-    Text text("x\r\n%end");
-    ResourceCursor cursor = OpenResource(text.resource());
-    char line[LineBufferSize];
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    const ResourceCursor atMarker = cursor;
-    std::strcpy(line, "untouched");
+// Reads every line of `content` (a text holding exactly those bytes) into a buffer with guard
+// bytes behind it, checks that the reader writes no further, and that once it refuses it keeps
+// refusing without touching cursor or buffer.
+std::vector<std::string> ReadAll(const std::string& content) {
+    const std::vector<char> bytes(content.begin(), content.end());
+    ResourceCursor cursor = OpenResource({bytes.data(), bytes.size()});
+    std::array<char, LineBufferSize + 32> buffer;
+    buffer.fill('#');
+    std::vector<std::string> lines;
+    while (ReadResourceLine(cursor, buffer.data())) lines.emplace_back(buffer.data());
+    for (std::size_t i = LineBufferSize; i < buffer.size(); ++i) EXPECT_EQ(buffer[i], '#') << i;
+    const ResourceCursor stopped = cursor;
+    std::strcpy(buffer.data(), "untouched");
     for (int i = 0; i < 3; ++i) {
-        EXPECT_FALSE(ReadResourceLine(cursor, line));
-        EXPECT_EQ(cursor.position, atMarker.position);
-        EXPECT_STREQ(line, "untouched");
+        EXPECT_FALSE(ReadResourceLine(cursor, buffer.data()));
+        EXPECT_EQ(cursor.position, stopped.position);
+        EXPECT_STREQ(buffer.data(), "untouched");
     }
+    return lines;
 }
 
-TEST(ReadResourceLine, TextWithoutMarkerStopsAtItsEnd) {
-    Text text("one\r\ntwo");
-    ResourceCursor cursor = OpenResource(text.resource());
-    char line[LineBufferSize];
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    EXPECT_STREQ(line, "one\r");
-    ASSERT_TRUE(ReadResourceLine(cursor, line));
-    EXPECT_STREQ(line, "two");
-    EXPECT_FALSE(ReadResourceLine(cursor, line));
-    EXPECT_FALSE(ReadResourceLine(cursor, line));
-    EXPECT_EQ(cursor.position, cursor.end);
-}
+using Lines = std::vector<std::string>;
 
-TEST(ReadResourceLine, OverlongLineIsCutAndItsRestSkipped) {
-    Text text(std::string(450, 'a') + "\r\nnext\r\n%");
-    ResourceCursor cursor = OpenResource(text.resource());
-    GuardedBuffer buffer;
-    ASSERT_TRUE(ReadResourceLine(cursor, buffer.line()));
-    EXPECT_EQ(std::strlen(buffer.line()), static_cast<std::size_t>(LineBufferSize - 1));
-    EXPECT_TRUE(buffer.guardsIntact());
-    ASSERT_TRUE(ReadResourceLine(cursor, buffer.line()));
-    EXPECT_STREQ(buffer.line(), "next\r");
-}
-
-TEST(ReadResourceLine, LineOfExactlyBufferCapacityIsWhole) {
-    Text text(std::string(LineBufferSize - 1, 'b') + "\n%");
-    ResourceCursor cursor = OpenResource(text.resource());
-    GuardedBuffer buffer;
-    ASSERT_TRUE(ReadResourceLine(cursor, buffer.line()));
-    EXPECT_EQ(std::string(buffer.line()), std::string(LineBufferSize - 1, 'b'));
-    EXPECT_TRUE(buffer.guardsIntact());
-    EXPECT_FALSE(ReadResourceLine(cursor, buffer.line()));
-}
-
-TEST(ReadResourceLine, MissingTextGivesNoLine) {
-    ResourceCursor cursor = OpenResource(ResourceText{});
+TEST(ReadResourceLine, ReadsLinesUpToTheMarker) {
+    const std::string full(LineBufferSize - 1, 'b'), longer(450, 'a');
+    const struct {
+        const char* what;
+        std::string text;
+        Lines lines;
+    } rows[] = {
+        // The carriage return stays; an empty line is a lone CR; '%' inside a line is text.
+        {"lines", "abc\r\n\r\nd%f\r\n%\r\nnever\r\n", {"abc\r", "\r", "d%f\r"}},
+        {"% at the start", "%end\r\nx\r\n", {}},
+        {"no marker", "one\r\ntwo", {"one\r", "two"}},
+        {"a line of buffer capacity", full + "\n%", {full}},
+        {"an overlong line is cut, its rest skipped",
+         longer + "\r\nnext\r\n%",
+         {longer.substr(0, LineBufferSize - 1), "next\r"}},
+        {"empty text", "", {}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(ReadAll(r.text), r.lines);
+    }
+    ResourceCursor missing = OpenResource(ResourceText{});
     char line[LineBufferSize] = "kept";
-    EXPECT_FALSE(ReadResourceLine(cursor, line));
+    EXPECT_FALSE(ReadResourceLine(missing, line));
     EXPECT_STREQ(line, "kept");
 }
 

@@ -23,38 +23,30 @@ int RowNamed(const char* name) {
     return -1;
 }
 
-TEST_F(ShippedCatalogues, LoadWithoutAnyMessage) {
+TEST_F(ShippedCatalogues, EveryStarIsAsCataloguedAndLinkedByItsName) {
     EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(ShippedCatalogues, EveryStarRowIsFilled) {
     for (int n = 1; n <= MaxStarNumber; ++n) {
         ASSERT_NE(StarTable[n].magnitude, UnloadedMagnitude) << n;
         ASSERT_GE(std::string(StarTable[n].name).size(), 8u) << n;  // "Caph Cas"
     }
-}
-
-TEST_F(ShippedCatalogues, FirstStarsAreAsCatalogued) {
-    EXPECT_STREQ(StarTable[1].name, "          ");
     EXPECT_DOUBLE_EQ(StarTable[1].magnitude, 6.7);
     EXPECT_DOUBLE_EQ(StarTable[1].rightAscension, 0.08608333333);
     EXPECT_DOUBLE_EQ(StarTable[1].declination, 45.22916666667);
-    EXPECT_EQ(StarTable[1].constellationIndex, NoConstellation);
-    EXPECT_STREQ(StarTable[3].name, " 33    Psc");
     EXPECT_DOUBLE_EQ(StarTable[3].declination, -5.7075);
-    EXPECT_EQ(StarTable[3].constellationIndex, RowNamed("Pisces"));
-}
-
-TEST_F(ShippedCatalogues, NamedStarsLinkToTheirConstellations) {
-    EXPECT_STREQ(StarTable[15].name, "Alpheratz And");
-    EXPECT_EQ(StarTable[15].constellationIndex, 0);
-    EXPECT_STREQ(ConstellationTable[0].name, "Andromeda");
-    EXPECT_STREQ(StarTable[2491].name, "Sirius CMa");
-    ASSERT_GE(StarTable[2491].constellationIndex, 0);
-    EXPECT_STREQ(ConstellationTable[StarTable[2491].constellationIndex].name, "Canis_Major");
-    EXPECT_STREQ(StarTable[182].name, " M 31  And");
-    EXPECT_EQ(StarTable[182].constellationIndex, 0);
-    EXPECT_EQ(StarTable[92].constellationIndex, NoConstellation);  // " NOVA 1572"
+    const struct {
+        int number;
+        const char* name;
+        const char* constellation;  // null: none
+    } stars[] = {{1, "          ", nullptr},         {3, " 33    Psc", "Pisces"},
+                 {15, "Alpheratz And", "Andromeda"}, {2491, "Sirius CMa", "Canis_Major"},
+                 {182, " M 31  And", "Andromeda"},   {92, " NOVA 1572", nullptr}};
+    for (const auto& s : stars) {
+        EXPECT_STREQ(StarTable[s.number].name, s.name);
+        EXPECT_EQ(StarTable[s.number].constellationIndex,
+                  s.constellation ? RowNamed(s.constellation) : NoConstellation)
+            << s.name;
+    }
+    EXPECT_EQ(RowNamed("Andromeda"), 0);
 }
 
 TEST_F(ShippedCatalogues, SerpensStarsAllBelongToTheFirstSerpensRow) {
