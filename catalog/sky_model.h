@@ -38,8 +38,8 @@ struct Constellation {
     bool shown = false;
     MenuHandle submenu = nullptr;
     int pointCount = 0;
-    int points[MaxFigurePoints] = {};        // catalogue numbers
-    bool drawFlags[MaxFigurePoints] = {};    // true: a segment from the previous point
+    int points[MaxFigurePoints] = {};      // catalogue numbers
+    bool drawFlags[MaxFigurePoints] = {};  // true: a segment from the previous point
 };
 
 struct DeepSkyObject {
