@@ -2,6 +2,7 @@
 // surface for small scenes whose positions are set by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -40,6 +41,24 @@ class ChartDrawingTest : public ChartFixture {
         StarTable[number].chartX = x;
         StarTable[number].chartY = y;
     }
+    // Figure row c through the given stars; flags[j] set: a segment into point j ("D").
+    static void SetFigure(int c, std::vector<int> points, std::vector<bool> flags) {
+        Constellation& figure = ConstellationTable[c];
+        figure.shown = true;
+        figure.pointCount = static_cast<int>(points.size());
+        for (std::size_t j = 0; j < points.size(); ++j) {
+            figure.points[j] = points[j];
+            figure.drawFlags[j] = flags[j];
+        }
+        ConstellationCount = std::max(ConstellationCount, c + 1);
+    }
+    // Every text of the last drawing in these colours.
+    void ExpectTextColours(Rgb text, Rgb background) const {
+        for (const SurfaceCall& call : surface.Of(SurfaceCall::TextOut)) {
+            EXPECT_EQ(call.currentTextColour, text) << call.text;
+            EXPECT_EQ(call.currentBkColour, background) << call.text;
+        }
+    }
     std::vector<std::string> Strings(SurfaceCall::Kind kind) const {
         std::vector<std::string> result;
         for (const SurfaceCall& call : surface.Of(kind)) result.push_back(call.ToString());
@@ -67,14 +86,8 @@ std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
 TEST_F(ChartDrawingTest, ScreenPassDrawsEveryItemInOrder) {
     ViewSettings.dimmestMagnitude = 4.4;
     PlaceStar(1, 4.4, 300, 200);  // one pixel
-    PlaceStar(2, 4.4, 310, 210);
-    StarTable[2].magnitude = 5.0;  // a faint figure vertex: placed, not drawn
-    ConstellationTable[0].shown = true;
-    ConstellationTable[0].pointCount = 2;
-    ConstellationTable[0].points[0] = 1;
-    ConstellationTable[0].points[1] = 2;
-    ConstellationTable[0].drawFlags[1] = true;
-    ConstellationCount = 1;
+    PlaceStar(2, 5.0, 310, 210);  // a faint figure vertex: placed, not drawn
+    SetFigure(0, {1, 2}, {false, true});
     DeepSkyTable.resize(1);
     DeepSkyTable[0].visible = true;
     DeepSkyTable[0].chartX = 500;
@@ -95,6 +108,7 @@ TEST_F(ChartDrawingTest, ScreenPassDrawsEveryItemInOrder) {
          "TextOut(3,60,Dimmest Star Magnitude: 4.4)"},
     });
     EXPECT_EQ(surface.Strings(), expected);
+    ExpectTextColours(White, Rgb{0, 48, 0});  // on a box of the window's own green
 }
 
 TEST_F(ChartDrawingTest, MetafilePassFramesThePageAndPrintsTheDate) {
@@ -115,11 +129,7 @@ TEST_F(ChartDrawingTest, MetafilePassFramesThePageAndPrintsTheDate) {
     const SurfaceCall frame = surface.Of(SurfaceCall::Rectangle).at(0);
     EXPECT_EQ(frame.currentPen, (Pen{Black, 1}));
     EXPECT_EQ(frame.currentBrush, (Brush{White}));
-    // Texts keep the surface's default colours (black on white).
-    for (const SurfaceCall& text : surface.Of(SurfaceCall::TextOut)) {
-        EXPECT_EQ(text.currentTextColour, Black);
-        EXPECT_EQ(text.currentBkColour, White);
-    }
+    ExpectTextColours(Black, White);  // the surface's defaults
 }
 
 TEST_F(ChartDrawingTest, PrinterPassIsBlackOnWhiteWithCircleGlyphs) {
@@ -137,71 +147,24 @@ TEST_F(ChartDrawingTest, PrinterPassIsBlackOnWhiteWithCircleGlyphs) {
          "TextOut(3,19,Date & Time of Map:)", "TextOut(3,60,Dimmest Star Magnitude: 6.5)"},
     });
     EXPECT_EQ(surface.Strings(), expected);
-}
-
-TEST_F(ChartDrawingTest, ScreenTextIsWhiteOnTheWindowGreen) {
-    Draw(ChartScreen);
-    const auto texts = surface.Of(SurfaceCall::TextOut);
-    ASSERT_EQ(texts.size(), 10u);
-    for (const SurfaceCall& text : texts) {
-        EXPECT_EQ(text.currentTextColour, White);
-        EXPECT_EQ(text.currentBkColour, (Rgb{0, 48, 0}));
-    }
-}
-
-TEST_F(ChartDrawingTest, SkyIsDayBlueOnlyWhileTheSunIsUp) {
-    BodyTable[SunRow].declination = 0.5;
-    Draw(ChartScreen);
-    EXPECT_EQ(surface.Of(SurfaceCall::Ellipse).at(0).currentBrush, DayBrush);
-    BodyTable[SunRow].declination = -0.5;
-    Draw(ChartMetafile);
-    EXPECT_EQ(surface.Of(SurfaceCall::Ellipse).at(0).currentBrush, NightBrush);
-    BodyTable[SunRow].declination = 0.5;
-    Draw(ChartPrinter);
-    EXPECT_EQ(surface.Of(SurfaceCall::Ellipse).at(0).currentBrush, (Brush{White}));
-    EXPECT_EQ(surface.Of(SurfaceCall::Ellipse).at(0).currentPen, (Pen{Black, 1}));
+    ExpectTextColours(Black, White);
 }
 
 TEST_F(ChartDrawingTest, FigureSegmentsNeedBothEndsVisibleAndADrawPoint) {
     for (int n = 1; n <= 5; ++n) PlaceStar(n, 3.0, 100 * n, 100);
-    Constellation& figure = ConstellationTable[0];
-    figure.shown = true;
-    figure.pointCount = 5;
-    const int points[5] = {1, 2, 3, 4, 5};
-    const bool flags[5] = {false, true, false, true, true};  // 3 is an "M" point
-    for (int j = 0; j < 5; ++j) {
-        figure.points[j] = points[j];
-        figure.drawFlags[j] = flags[j];
-    }
-    ConstellationTable[1] = figure;
+    SetFigure(0, {1, 2, 3, 4, 5}, {false, true, false, true, true});  // 3 is an "M" point
+    SetFigure(1, {1, 2, 3, 4, 5}, {false, true, false, true, true});
     ConstellationTable[1].shown = false;  // hidden: nothing
-    ConstellationCount = 2;
-    StarTable[5].visible = false;  // below the horizon
+    StarTable[5].visible = false;         // below the horizon
     Draw(ChartScreen);
     EXPECT_EQ(Strings(SurfaceCall::Polyline),
               (std::vector<std::string>{"Polyline(100,100;200,100)", "Polyline(300,100;400,100)"}));
     // Point numbers outside the star table are passed over.
-    figure.points[2] = 0;
-    figure.points[3] = MaxStarNumber + 1;
+    ConstellationTable[0].points[2] = 0;
+    ConstellationTable[0].points[3] = MaxStarNumber + 1;
     Draw(ChartScreen);
     EXPECT_EQ(Strings(SurfaceCall::Polyline),
               (std::vector<std::string>{"Polyline(100,100;200,100)"}));
-}
-
-TEST_F(ChartDrawingTest, MoonAndSunAreTwiceThePlanetsRadius) {
-    BodyTable[JupiterRow].declination = 90;
-    BodyTable[MoonRow].declination = 90;
-    BodyTable[SunRow].declination = 90;
-    Draw(ChartScreen);
-    const auto ellipses = Strings(SurfaceCall::Ellipse);
-    EXPECT_EQ(ellipses,
-              (std::vector<std::string>{"Ellipse(119,19,681,581)", "Ellipse(396,296,404,304)",
-                                        "Ellipse(392,292,408,308)", "Ellipse(392,292,408,308)"}));
-    // Planets and the Moon are rings filled with the sky; the Sun is filled with the star brush.
-    const auto calls = surface.Of(SurfaceCall::Ellipse);
-    EXPECT_EQ(calls[1].currentBrush, DayBrush);
-    EXPECT_EQ(calls[2].currentBrush, DayBrush);
-    EXPECT_EQ(calls[3].currentBrush, (Brush{White}));
 }
 
 TEST_F(ChartDrawingTest, FullPassOnScreenQueriesTheSurfaceThenDraws) {

@@ -1,8 +1,9 @@
-// Layout of a pass, the projection onto the disc, compass alignment and the readout box.
+// Layout of a pass, the projection onto the disc, the readout box and the view-state defaults.
 #include "chart/layout.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -14,144 +15,95 @@
 namespace {
 
 using LayoutTest = ChartFixture;
+constexpr int Max = std::numeric_limits<int>::max();
+constexpr int Min = std::numeric_limits<int>::min();
+constexpr int Variable = TMPF_FIXED_PITCH;  // the bit is set for a variable-pitch font
 
-TEST_F(LayoutTest, WorkedScreenLayoutOf800By600) {
-    RecordingSurface surface;             // tmHeight 16, no leading, aveCharWidth 7, variable pitch
-    surface.horizontalResolution = 1920;  // ignored on screen
-    surface.verticalResolution = 1080;
-    FakeChartWindow window;
-    const ChartLayout l = ComputeChartLayout(surface, ChartScreen, window, 3);
-    EXPECT_EQ(l.lineHeight, 16);
-    EXPECT_EQ(l.capsWidth, 10);
-    EXPECT_EQ(l.width, 800);
-    EXPECT_EQ(l.height, 600);
-    EXPECT_EQ(l.centreX, 400);
-    EXPECT_EQ(l.centreY, 300);
-    EXPECT_EQ(l.radius, 281);
-    EXPECT_EQ(l.dateLabelY, 19);
-    EXPECT_EQ(l.dateTextY, 41);
-    EXPECT_EQ(l.magnitudeTextY, 60);
-    EXPECT_EQ(l.markSize, 4);
-    EXPECT_EQ(l.glyphScale, 1);
+std::array<int, 12> Fields(const ChartLayout& l) {
+    return {l.lineHeight, l.capsWidth,  l.width,     l.height,         l.centreX,  l.centreY,
+            l.radius,     l.dateLabelY, l.dateTextY, l.magnitudeTextY, l.markSize, l.glyphScale};
 }
 
-TEST_F(LayoutTest, PaperModesUseTheDeviceResolutionNotTheWindow) {
-    RecordingSurface surface;
-    surface.horizontalResolution = 4800;
-    surface.verticalResolution = 6600;
-    surface.metrics = {100, 0, 40, 0};  // fixed pitch
-    FakeChartWindow window;
-    for (ChartMode mode : {ChartMetafile, ChartPrinter}) {
-        const ChartLayout l = ComputeChartLayout(surface, mode, window, 3);
-        EXPECT_EQ(l.width, 4800);
-        EXPECT_EQ(l.height, 6600);
-        EXPECT_EQ(l.capsWidth, 40);          // fixed pitch: one average width
-        EXPECT_EQ(l.radius, 2400 - 80 - 3);  // tall and narrow: from the width
-        EXPECT_EQ(l.markSize, 25);
-        EXPECT_EQ(l.glyphScale, 6);
+TEST_F(LayoutTest, LayoutFromTheSurfaceFontAndSize) {
+    struct Row {
+        ChartMode mode;
+        TextMetrics metrics;
+        Point resolution, client;
+        // lineHeight capsWidth width height centreX centreY radius dateLabelY dateTextY
+        // magnitudeTextY markSize glyphScale
+        std::array<int, 12> expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        // The worked example: on screen the window's size, not the resolution.
+        {ChartScreen, {16, 0, 7, Variable}, {1920, 1080}, {800, 600},
+         {16, 10, 800, 600, 400, 300, 281, 19, 41, 60, 4, 1}},
+        // On paper the resolution; tall and narrow: radius from the width; fixed pitch.
+        {ChartMetafile, {100, 0, 40, 0}, {4800, 6600}, {800, 600},
+         {100, 40, 4800, 6600, 2400, 3300, 2317, 103, 209, 312, 25, 6}},
+        {ChartPrinter, {100, 0, 40, 0}, {4800, 6600}, {800, 600},
+         {100, 40, 4800, 6600, 2400, 3300, 2317, 103, 209, 312, 25, 6}},
+        // Wide and short, odd sizes: radius from the height, half pixels lost.
+        {ChartScreen, {15, 0, 7, Variable}, {0, 0}, {801, 201},
+         {15, 10, 801, 201, 400, 100, 82, 18, 39, 57, 3, 1}},
+        // External leading counts; a tiny surface gives a radius below zero, not clamped.
+        {ChartScreen, {14, 2, 7, Variable}, {0, 0}, {20, 20},
+         {16, 10, 20, 20, 10, 10, -13, 19, 41, 60, 4, 1}},
+        // Absurd metrics saturate instead of overflowing.
+        {ChartScreen, {Max, Max, Max, Variable}, {0, 0}, {800, 600},
+         {Max, Max, 800, 600, 400, 300, Min, Max, Max, Max, Max / 4, Max / 16}},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        RecordingSurface surface;
+        surface.metrics = row.metrics;
+        surface.horizontalResolution = row.resolution.x;
+        surface.verticalResolution = row.resolution.y;
+        FakeChartWindow window;
+        window.clientWidth = row.client.x;
+        window.clientHeight = row.client.y;
+        EXPECT_EQ(Fields(ComputeChartLayout(surface, row.mode, window, 3)), row.expected);
     }
 }
 
-TEST_F(LayoutTest, WideShortSurfaceTakesItsRadiusFromTheHeightAndOddSizesLoseHalfAPixel) {
-    RecordingSurface surface;
-    surface.metrics = {15, 0, 7, TMPF_FIXED_PITCH};
-    FakeChartWindow window;
-    window.clientWidth = 801;
-    window.clientHeight = 201;
-    const ChartLayout l = ComputeChartLayout(surface, ChartScreen, window, 3);
-    EXPECT_EQ(l.centreX, 400);
-    EXPECT_EQ(l.centreY, 100);
-    EXPECT_EQ(l.radius, 100 - 15 - 3);
-    EXPECT_EQ(l.markSize, 3);
-    EXPECT_EQ(l.glyphScale, 1);
-}
-
-TEST_F(LayoutTest, ExternalLeadingCountsAndTinySurfacesGiveANonPositiveRadius) {
-    RecordingSurface surface;
-    surface.metrics = {14, 2, 7, TMPF_FIXED_PITCH};
-    FakeChartWindow window;
-    window.clientWidth = 20;
-    window.clientHeight = 20;
-    const ChartLayout l = ComputeChartLayout(surface, ChartScreen, window, 3);
-    EXPECT_EQ(l.lineHeight, 16);
-    EXPECT_EQ(l.radius, 10 - 20 - 3);  // not clamped
-}
-
-TEST_F(LayoutTest, AbsurdMetricsDoNotOverflow) {
-    RecordingSurface surface;
-    surface.metrics = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
-                       std::numeric_limits<int>::max(), TMPF_FIXED_PITCH};
-    FakeChartWindow window;
-    const ChartLayout l = ComputeChartLayout(surface, ChartScreen, window, 3);
-    EXPECT_EQ(l.lineHeight, std::numeric_limits<int>::max());
-    EXPECT_EQ(l.capsWidth, std::numeric_limits<int>::max());
-    EXPECT_LT(l.radius, 0);
-}
-
-TEST_F(LayoutTest, ProjectionWorkedExampleTruncatesTowardZero) {
-    EXPECT_EQ(ProjectToChart(45, 30, 400, 300, 250), (Point{337, 191}));  // 337.5, 191.74
-    // The same point about the origin lies at (-62.5, -108.25): -62 and -108, not -63 and -109.
-    EXPECT_EQ(ProjectToChart(45, 30, 0, 0, 250), (Point{-62, -108}));
-}
-
-TEST_F(LayoutTest, ZenithAtTheCentreAndNorthStraightUpWithSouthAtTheBottom) {
-    EXPECT_EQ(ProjectToChart(90, 123, 400, 300, 250), (Point{400, 300}));
-    for (double altitude : {0.001, 10.0, 45.0, 89.0}) {
-        const Point p = ProjectToChart(altitude, 0, 400, 300, 250);
-        EXPECT_EQ(p.x, 400);
-        EXPECT_LT(p.y, 300);
-    }
-    EXPECT_EQ(ProjectToChart(0, 90, 400, 300, 250), (Point{150, 300}));  // east on the left
-}
-
-TEST_F(LayoutTest, EveryOrientationPutsItsAzimuthStraightBelowTheCentre) {
-    for (double orientation : {0, 45, 90, 135, 180, 225, 270, 315}) {
-        ViewSettings.orientationAzimuth = orientation;
-        EXPECT_EQ(ProjectToChart(0, orientation, 400, 300, 281), (Point{400, 581})) << orientation;
-        EXPECT_EQ(ProjectToChart(0, orientation + 180, 400, 300, 281), (Point{400, 19}));
-        // Azimuth grows counterclockwise: 90 degrees on from the bottom is the right-hand end.
-        EXPECT_EQ(ProjectToChart(0, orientation + 90, 400, 300, 281), (Point{681, 300}));
-    }
-}
-
-TEST_F(LayoutTest, NonFiniteInputLandsOnTheCentreAndFarPointsSaturate) {
+TEST_F(LayoutTest, ProjectionTruncatesAndTurnsWithTheOrientation) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(ProjectToChart(nan, 30, 400, 300, 250), (Point{400, 300}));
-    EXPECT_EQ(ProjectToChart(45, nan, 400, 300, 250), (Point{400, 300}));
-    EXPECT_EQ(ProjectToChart(45, inf, 400, 300, 250), (Point{400, 300}));
-    EXPECT_EQ(ProjectToChart(-inf, 0, 400, 300, 250), (Point{400, 300}));
-    ViewSettings.orientationAzimuth = nan;
-    EXPECT_EQ(ProjectToChart(45, 30, 400, 300, 250), (Point{400, 300}));
-    ViewSettings.orientationAzimuth = 180;
-    const Point far = ProjectToChart(-1e12, 0, 0, 0, 1000);  // far beyond the rim, at the top
-    EXPECT_EQ(far.x, 0);
-    EXPECT_EQ(far.y, std::numeric_limits<int>::min());
-}
-
-TEST_F(LayoutTest, ProjectionPiIsSetBeforeStartUpAndUnchangedByIt) {
-    EXPECT_EQ(ProjectionPi, 4.0 * std::atan(1.0));
-    InitProjectionPi();
-    EXPECT_EQ(ProjectionPi, 4.0 * std::atan(1.0));
-}
-
-TEST_F(LayoutTest, CompassLabelsRunAwayFromTheDisc) {
-    EXPECT_EQ(CompassAlignment({100, 100}, 400, 300), TA_RIGHT | TA_BOTTOM);
-    EXPECT_EQ(CompassAlignment({500, 100}, 400, 300), TA_LEFT | TA_BOTTOM);
-    EXPECT_EQ(CompassAlignment({100, 500}, 400, 300), TA_RIGHT | TA_TOP);
-    EXPECT_EQ(CompassAlignment({500, 500}, 400, 300), TA_LEFT | TA_TOP);
-    EXPECT_EQ(CompassAlignment({400, 100}, 400, 300), TA_LEFT | TA_BOTTOM);  // on the axis
-    EXPECT_EQ(CompassAlignment({100, 300}, 400, 300), TA_RIGHT | TA_TOP);
-}
-
-TEST_F(LayoutTest, CompassPointsOnTheAxesAreAlignedForTheirSide) {
-    // South at the bottom: N above (bottom-aligned, left), S below, E left, W right.
-    const unsigned expected[8] = {TA_LEFT | TA_BOTTOM, TA_RIGHT | TA_BOTTOM, TA_RIGHT | TA_TOP,
-                                  TA_RIGHT | TA_TOP,   TA_LEFT | TA_TOP,     TA_LEFT | TA_TOP,
-                                  TA_LEFT | TA_TOP,    TA_LEFT | TA_BOTTOM};
-    for (int i = 0; i < 8; ++i) {
-        const Point p = ProjectToChart(0, CompassPoints[i].azimuth, 400, 300, 281);
-        EXPECT_EQ(CompassAlignment(p, 400, 300), expected[i]) << CompassPoints[i].label;
+    struct Row {
+        const char* what;
+        double orientation, altitude, azimuth;
+        int centreX, centreY, radius;
+        Point expected;
+    };
+    const Row rows[] = {
+        {"worked example: 337.5, 191.74", 180, 45, 30, 400, 300, 250, {337, 191}},
+        {"toward zero: -62.5, -108.25", 180, 45, 30, 0, 0, 250, {-62, -108}},
+        {"zenith on the centre", 180, 90, 123, 400, 300, 250, {400, 300}},
+        {"north straight up, just above the rim", 180, 0.001, 0, 400, 300, 250, {400, 50}},
+        {"north straight up, near the zenith", 180, 89, 0, 400, 300, 250, {400, 297}},
+        {"east on the left with south at the bottom", 180, 0, 90, 400, 300, 250, {150, 300}},
+        {"NaN altitude: centre", 180, nan, 30, 400, 300, 250, {400, 300}},
+        {"NaN azimuth: centre", 180, 45, nan, 400, 300, 250, {400, 300}},
+        {"infinite azimuth: centre", 180, 45, inf, 400, 300, 250, {400, 300}},
+        {"infinite altitude: centre", 180, -inf, 0, 400, 300, 250, {400, 300}},
+        {"NaN orientation: centre", nan, 45, 30, 400, 300, 250, {400, 300}},
+        {"far beyond the rim saturates", 180, -1e12, 0, 0, 0, 1000, {0, Min}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ViewSettings.orientationAzimuth = row.orientation;
+        EXPECT_EQ(ProjectToChart(row.altitude, row.azimuth, row.centreX, row.centreY, row.radius),
+                  row.expected);
+    }
+    // Whatever the orientation, its azimuth lies exactly below the centre, the opposite one
+    // exactly above, and azimuth grows counterclockwise (90 degrees on is the right-hand end).
+    for (double orientation : {0, 45, 90, 135, 180, 225, 270, 315}) {
+        SCOPED_TRACE(orientation);
+        ViewSettings.orientationAzimuth = orientation;
+        EXPECT_EQ(ProjectToChart(0, orientation, 400, 300, 281), (Point{400, 581}));
+        EXPECT_EQ(ProjectToChart(0, orientation + 180, 400, 300, 281), (Point{400, 19}));
+        EXPECT_EQ(ProjectToChart(0, orientation + 90, 400, 300, 281), (Point{681, 300}));
     }
 }
 
@@ -169,14 +121,10 @@ TEST_F(LayoutTest, ReadoutBoxOfTheWorkedWindow) {
     EXPECT_EQ(ViewSettings.readoutBottom, 65532);
 }
 
-TEST(StockObjects, PensAreOnePixelAndColoursMatchTheirNames) {
-    EXPECT_EQ(StockPen(WHITE_PEN), (Pen{White, 1}));
-    EXPECT_EQ(StockPen(BLACK_PEN), (Pen{Black, 1}));
-    EXPECT_EQ(StockBrush(WHITE_BRUSH), (Brush{White}));
-    EXPECT_EQ(StockBrush(BLACK_BRUSH), (Brush{Black}));
-}
-
-TEST(ViewSettingsDefaults, StartUpValues) {
+TEST_F(LayoutTest, StartUpValuesOfTheViewStateAndStockObjects) {
+    EXPECT_EQ(ProjectionPi, 4.0 * std::atan(1.0));  // usable before start-up, same after it
+    InitProjectionPi();
+    EXPECT_EQ(ProjectionPi, 4.0 * std::atan(1.0));
     ViewSettings.dimmestMagnitude = 1;
     ViewSettings.metafileName[0] = 'x';
     ResetViewSettings();
@@ -185,6 +133,10 @@ TEST(ViewSettingsDefaults, StartUpValues) {
     EXPECT_EQ(ViewSettings.margin, 3);
     EXPECT_EQ(ViewSettings.latitude, 0.0);
     EXPECT_EQ(ViewSettings.metafileName[0], '\0');
+    EXPECT_EQ(StockPen(WHITE_PEN), (Pen{White, 1}));
+    EXPECT_EQ(StockPen(BLACK_PEN), (Pen{Black, 1}));
+    EXPECT_EQ(StockBrush(WHITE_BRUSH), (Brush{White}));
+    EXPECT_EQ(StockBrush(BLACK_BRUSH), (Brush{Black}));
 }
 
 }  // namespace

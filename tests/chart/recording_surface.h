@@ -3,9 +3,9 @@
 // plain public fields. Shared by the chart, shell and renderer tests.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chart/surface.h"
@@ -24,7 +24,7 @@ struct SurfaceCall {
         SetPixel,
         Rectangle,
         Ellipse,
-        Polyline,
+        Polyline
     };
     Kind kind = GetTextMetrics;
     // Arguments: (x, y) for TextOut and SetPixel, (left=x, top=y, right, bottom) for boxes.
@@ -47,49 +47,59 @@ struct SurfaceCall {
 
     // A compact form such as "Ellipse(119,19,681,581)" for pinning sequences in tests.
     std::string ToString() const {
-        char buffer[160];
-        auto rgb = [](Rgb c) {
+        static const char* const Names[] = {"GetTextMetrics",
+                                            "HorizontalResolution",
+                                            "VerticalResolution",
+                                            "SelectPen",
+                                            "SelectBrush",
+                                            "SetTextColor",
+                                            "SetBkColor",
+                                            "SetTextAlign",
+                                            "TextOut",
+                                            "SetPixel",
+                                            "Rectangle",
+                                            "Ellipse",
+                                            "Polyline"};
+        const auto rgb = [](Rgb c) {
             return std::to_string(c.red) + "," + std::to_string(c.green) + "," +
                    std::to_string(c.blue);
         };
+        const auto xy = [](int a, int b) { return std::to_string(a) + "," + std::to_string(b); };
+        std::string arguments;
         switch (kind) {
             case GetTextMetrics:
-                return "GetTextMetrics";
             case HorizontalResolution:
-                return "HorizontalResolution";
             case VerticalResolution:
-                return "VerticalResolution";
+                return Names[kind];
             case SelectPen:
-                return "SelectPen(" + rgb(pen.colour) + " w" + std::to_string(pen.width) + ")";
+                arguments = rgb(pen.colour) + " w" + std::to_string(pen.width);
+                break;
             case SelectBrush:
-                return "SelectBrush(" + rgb(brush.colour) + ")";
+                arguments = rgb(brush.colour);
+                break;
             case SetTextColor:
-                return "SetTextColor(" + rgb(colour) + ")";
             case SetBkColor:
-                return "SetBkColor(" + rgb(colour) + ")";
+                arguments = rgb(colour);
+                break;
             case SetTextAlign:
-                return "SetTextAlign(" + std::to_string(align) + ")";
+                arguments = std::to_string(align);
+                break;
             case TextOut:
-                std::snprintf(buffer, sizeof buffer, "TextOut(%d,%d,", x, y);
-                return buffer + text + ")";
+                arguments = xy(x, y) + "," + text;
+                break;
             case SetPixel:
-                std::snprintf(buffer, sizeof buffer, "SetPixel(%d,%d,", x, y);
-                return buffer + rgb(colour) + ")";
+                arguments = xy(x, y) + "," + rgb(colour);
+                break;
             case Rectangle:
             case Ellipse:
-                std::snprintf(buffer, sizeof buffer, "%s(%d,%d,%d,%d)",
-                              kind == Rectangle ? "Rectangle" : "Ellipse", x, y, right, bottom);
-                return buffer;
-            case Polyline: {
-                std::string s = "Polyline(";
-                for (std::size_t i = 0; i < points.size(); ++i) {
-                    if (i) s += ";";
-                    s += std::to_string(points[i].x) + "," + std::to_string(points[i].y);
-                }
-                return s + ")";
-            }
+                arguments = xy(x, y) + "," + xy(right, bottom);
+                break;
+            case Polyline:
+                for (std::size_t i = 0; i < points.size(); ++i)
+                    arguments += (i ? ";" : "") + xy(points[i].x, points[i].y);
+                break;
         }
-        return "?";
+        return std::string(Names[kind]) + "(" + arguments + ")";
     }
 };
 
@@ -104,55 +114,37 @@ class RecordingSurface : public Surface {
 
     std::vector<SurfaceCall> calls;
 
-    TextMetrics GetTextMetrics() override {
-        Query(SurfaceCall::GetTextMetrics);
-        return metrics;
-    }
+    TextMetrics GetTextMetrics() override { return Query(SurfaceCall::GetTextMetrics, metrics); }
     int HorizontalResolution() override {
-        Query(SurfaceCall::HorizontalResolution);
-        return horizontalResolution;
+        return Query(SurfaceCall::HorizontalResolution, horizontalResolution);
     }
     int VerticalResolution() override {
-        Query(SurfaceCall::VerticalResolution);
-        return verticalResolution;
+        return Query(SurfaceCall::VerticalResolution, verticalResolution);
     }
-    void SelectPen(const Pen& pen) override {
-        Record(SurfaceCall::SelectPen).pen = pen;
-        pen_ = pen;
-    }
+    void SelectPen(const Pen& pen) override { Record(SurfaceCall::SelectPen).pen = pen_ = pen; }
     void SelectBrush(const Brush& brush) override {
-        Record(SurfaceCall::SelectBrush).brush = brush;
-        brush_ = brush;
+        Record(SurfaceCall::SelectBrush).brush = brush_ = brush;
     }
     void SetTextColor(Rgb colour) override {
-        Record(SurfaceCall::SetTextColor).colour = colour;
-        textColour_ = colour;
+        Record(SurfaceCall::SetTextColor).colour = textColour_ = colour;
     }
     void SetBkColor(Rgb colour) override {
-        Record(SurfaceCall::SetBkColor).colour = colour;
-        bkColour_ = colour;
+        Record(SurfaceCall::SetBkColor).colour = bkColour_ = colour;
     }
     void SetTextAlign(unsigned align) override {
-        Record(SurfaceCall::SetTextAlign).align = align;
-        align_ = align;
+        Record(SurfaceCall::SetTextAlign).align = align_ = align;
     }
     void TextOut(int x, int y, std::string_view text) override {
-        SurfaceCall& call = Record(SurfaceCall::TextOut);
-        call.x = x;
-        call.y = y;
-        call.text = std::string(text);
+        Record(SurfaceCall::TextOut, x, y).text = std::string(text);
     }
     void SetPixel(int x, int y, Rgb colour) override {
-        SurfaceCall& call = Record(SurfaceCall::SetPixel);
-        call.x = x;
-        call.y = y;
-        call.colour = colour;
+        Record(SurfaceCall::SetPixel, x, y).colour = colour;
     }
     void Rectangle(int left, int top, int right, int bottom) override {
-        Box(SurfaceCall::Rectangle, left, top, right, bottom);
+        Record(SurfaceCall::Rectangle, left, top, right, bottom);
     }
     void Ellipse(int left, int top, int right, int bottom) override {
-        Box(SurfaceCall::Ellipse, left, top, right, bottom);
+        Record(SurfaceCall::Ellipse, left, top, right, bottom);
     }
     void Polyline(const Point* points, int count) override {
         SurfaceCall& call = Record(SurfaceCall::Polyline);
@@ -176,9 +168,14 @@ class RecordingSurface : public Surface {
     void Clear() { calls.clear(); }
 
   private:
-    SurfaceCall& Record(SurfaceCall::Kind kind) {
+    SurfaceCall& Record(SurfaceCall::Kind kind, int x = 0, int y = 0, int right = 0,
+                        int bottom = 0) {
         SurfaceCall call;
         call.kind = kind;
+        call.x = x;
+        call.y = y;
+        call.right = right;
+        call.bottom = bottom;
         call.currentPen = pen_;
         call.currentBrush = brush_;
         call.currentTextColour = textColour_;
@@ -187,15 +184,10 @@ class RecordingSurface : public Surface {
         calls.push_back(std::move(call));
         return calls.back();
     }
-    void Query(SurfaceCall::Kind kind) {
+    template <typename T>
+    T Query(SurfaceCall::Kind kind, T answer) {
         if (recordQueries) Record(kind);
-    }
-    void Box(SurfaceCall::Kind kind, int left, int top, int right, int bottom) {
-        SurfaceCall& call = Record(kind);
-        call.x = left;
-        call.y = top;
-        call.right = right;
-        call.bottom = bottom;
+        return answer;
     }
 
     // A fresh GDI device context: black pen, white brush, black text on white, left/top.

@@ -18,9 +18,13 @@ class StarGlyphTest : public ChartFixture {
         ViewSettings.dimmestMagnitude = 6.5;
         surface.recordQueries = false;
     }
-    int Pixels(double magnitude) {
+    // Draws one glyph at (50, 60) alone on the surface.
+    void Draw(double magnitude, int glyphScale, Rgb colour = White) {
         surface.Clear();
-        DrawStarGlyph(surface, 50, 60, magnitude, White, 0);
+        DrawStarGlyph(surface, 50, 60, magnitude, colour, glyphScale);
+    }
+    int Pixels(double magnitude) {
+        Draw(magnitude, 0);
         return surface.Count(SurfaceCall::SetPixel);
     }
     // A magnitude whose glyph has exactly n pixels: half a pixel's worth above the threshold.
@@ -30,70 +34,69 @@ class StarGlyphTest : public ChartFixture {
 };
 
 TEST_F(StarGlyphTest, PixelCountGrowsAsPowersOf199UpTo45) {
-    EXPECT_EQ(Pixels(6.5), 1);
-    EXPECT_EQ(Pixels(1.0), 44);  // 1.99^5.5 = 44.02
-    EXPECT_EQ(Pixels(0.9), 45);
-    EXPECT_EQ(Pixels(-30), 45);
-    EXPECT_EQ(Pixels(6.5 - 1.0), 1);  // 1.99 < 2
-    EXPECT_EQ(Pixels(6.5 - 1.0074), 2);
-    EXPECT_EQ(Pixels(6.6), 0);
-    EXPECT_EQ(Pixels(std::numeric_limits<double>::quiet_NaN()), 0);
+    const std::pair<double, int> rows[] = {
+        {6.5, 1},
+        {1.0, 44},  // 1.99^5.5 = 44.02
+        {0.9, 45},
+        {-30, 45},
+        {5.5, 1},  // a whole magnitude is still 1: 1.99 < 2
+        {5.4926, 2},
+        {6.6, 0},  // fainter than the limit
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const auto& [magnitude, pixels] : rows) EXPECT_EQ(Pixels(magnitude), pixels) << magnitude;
+    for (int n = 1; n <= 45; ++n) EXPECT_EQ(Pixels(MagnitudeFor(n)), n) << n;
 }
 
 TEST_F(StarGlyphTest, TwoMagnitudesBrighterIsCentreBelowAndRightDrawnInReverse) {
-    DrawStarGlyph(surface, 50, 60, 4.5, Rgb{1, 2, 3}, 0);
+    Draw(4.5, 0, Rgb{1, 2, 3});
     EXPECT_EQ(surface.Strings(),
               (std::vector<std::string>{"SetPixel(51,60,1,2,3)", "SetPixel(50,61,1,2,3)",
                                         "SetPixel(50,60,1,2,3)"}));
 }
 
-TEST_F(StarGlyphTest, FullGlyphFillsTheSquareButItsCorners) {
-    Pixels(-1);
+TEST_F(StarGlyphTest, OffsetsFillTheSquareNearestFirstButNeverItsCorners) {
+    Draw(-1, 0);
     std::set<std::pair<int, int>> seen;
     for (const SurfaceCall& call : surface.Of(SurfaceCall::SetPixel)) {
-        EXPECT_LE(std::abs(call.x - 50), 3);
-        EXPECT_LE(std::abs(call.y - 60), 3);
-        EXPECT_FALSE(std::abs(call.x - 50) == 3 && std::abs(call.y - 60) == 3);
+        const int dx = std::abs(call.x - 50);
+        const int dy = std::abs(call.y - 60);
+        EXPECT_TRUE(dx <= 3 && dy <= 3 && !(dx == 3 && dy == 3)) << dx << "," << dy;
         seen.insert({call.x, call.y});
     }
     EXPECT_EQ(seen.size(), 45u);
-    // Rings fill nearest first: the first 25 entries are exactly the 5 x 5 square.
-    for (int i = 0; i < 25; ++i) {
-        EXPECT_LE(std::abs(StarGlyphOffsets[i].x), 2);
-        EXPECT_LE(std::abs(StarGlyphOffsets[i].y), 2);
+    for (int i = 1; i < MaxGlyphPixels; ++i) {
+        const Point a = StarGlyphOffsets[i - 1];
+        const Point b = StarGlyphOffsets[i];
+        EXPECT_LE(a.x * a.x + a.y * a.y, b.x * b.x + b.y * b.y) << i;
     }
     EXPECT_EQ(StarGlyphOffsets[13], (Point{1, 2}));
     EXPECT_EQ(StarGlyphOffsets[44], (Point{3, 2}));
 }
 
-TEST_F(StarGlyphTest, PixelCountThresholdsFollowTheTable) {
-    for (int n = 1; n <= 45; ++n) EXPECT_EQ(Pixels(MagnitudeFor(n)), n) << n;
-}
-
 TEST_F(StarGlyphTest, PrinterCircleRadiiForGlyphScales1And6) {
     for (int n = 1; n <= 45; ++n) {
-        surface.Clear();
-        DrawStarGlyph(surface, 100, 100, MagnitudeFor(n), Black, 1);
-        const int expected = n <= 10 ? 1 : n <= 38 ? 2 : 3;
-        const auto ellipses = surface.Of(SurfaceCall::Ellipse);
-        ASSERT_EQ(ellipses.size(), 1u);
-        EXPECT_EQ(ellipses[0].right - 100, expected) << n;
-        EXPECT_EQ(100 - ellipses[0].x, expected) << n;
-        EXPECT_EQ(surface.Count(SurfaceCall::SetPixel), 0);
+        Draw(MagnitudeFor(n), 1, Black);
+        const int r = n <= 10 ? 1 : n <= 38 ? 2 : 3;
+        EXPECT_EQ(surface.Strings(),
+                  (std::vector<std::string>{"Ellipse(" + std::to_string(50 - r) + "," +
+                                            std::to_string(60 - r) + "," + std::to_string(50 + r) +
+                                            "," + std::to_string(60 + r) + ")"}))
+            << n;
     }
-    surface.Clear();
-    DrawStarGlyph(surface, 100, 100, 6.5, Black, 6);
-    DrawStarGlyph(surface, 100, 100, -2, Black, 6);
+    Draw(6.5, 6, Black);
+    DrawStarGlyph(surface, 50, 60, -2, Black, 6);
     EXPECT_EQ(surface.Strings(),
-              (std::vector<std::string>{"Ellipse(94,94,106,106)", "Ellipse(82,82,118,118)"}));
+              (std::vector<std::string>{"Ellipse(44,54,56,66)", "Ellipse(32,42,68,78)"}));
 }
 
 TEST_F(StarGlyphTest, GlyphAtTheEdgeOfTheIntRangeStaysInRange) {
-    DrawStarGlyph(surface, std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), -5,
-                  White, 0);
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    DrawStarGlyph(surface, Max, Min, -5, White, 0);
     for (const SurfaceCall& call : surface.Of(SurfaceCall::SetPixel)) {
-        EXPECT_GE(call.x, std::numeric_limits<int>::max() - 3);
-        EXPECT_LE(call.y, std::numeric_limits<int>::min() + 3);
+        EXPECT_GE(call.x, Max - 3);
+        EXPECT_LE(call.y, Min + 3);
     }
 }
 
