@@ -10,10 +10,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "catalog/loaders.h"
-#include "catalog/sky_model.h"
-#include "chart/chart_pass.h"
-#include "chart/view_settings.h"
+#include "bench_support.h"
 #include "shell/chart_export.h"
 #include "shell/qt_surface.h"
 #include "shell/shell_objects.h"
@@ -23,45 +20,8 @@ namespace {
 constexpr int Width = 1920;
 constexpr int Height = 1080;
 
-class BenchWindow final : public ChartWindow {
-  public:
-    int ClientWidth() const override { return Width; }
-    int ClientHeight() const override { return Height; }
-    SystemTime PickerTime() const override { return SystemTime{2024, 1, 1, 15, 21, 0, 0, 0}; }
-};
-
-// Measures like the renderer's font and draws nothing.
-class NullSurface final : public Surface {
-  public:
-    TextMetrics GetTextMetrics() override { return TextMetrics{16, 0, 7, TMPF_FIXED_PITCH}; }
-    int HorizontalResolution() override { return Width; }
-    int VerticalResolution() override { return Height; }
-    void SelectPen(const Pen&) override {}
-    void SelectBrush(const Brush&) override {}
-    void SetTextColor(Rgb) override {}
-    void SetBkColor(Rgb) override {}
-    void SetTextAlign(unsigned) override {}
-    void TextOut(int, int, std::string_view) override {}
-    void SetPixel(int, int, Rgb) override {}
-    void Rectangle(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Polyline(const Point*, int) override {}
-};
-
-void PrepareSky() {
-    InitProjectionPi();
-    ResetSkyModel();
-    LoadAllCatalogues();
-    ResetViewSettings();
-    CreateDrawingObjects();
-    ViewSettings.latitude = 51.5;
-    ViewSettings.dimmestMagnitude = 6.5;
-    for (int row = 0; row < ConstellationCount; ++row) ConstellationTable[row].shown = true;
-    for (DeepSkyObject& object : DeepSkyTable) object.shown = true;
-}
-
 void Pass(Surface& surface) {
-    static const BenchWindow window;
+    static const BenchWindow window(Width, Height, SystemTime{2024, 1, 1, 15, 21, 0, 0, 0});
     DrawChart(window, surface, ChartScreen, ViewSettings.margin, ShellObjects.figurePen,
               ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
 }
@@ -104,7 +64,7 @@ void BM_ScreenPassThroughPaintEngine(benchmark::State& state) {
 BENCHMARK(BM_ScreenPassThroughPaintEngine)->Unit(benchmark::kMillisecond);
 
 void BM_ScreenPassOnNullSurface(benchmark::State& state) {
-    NullSurface surface;
+    NullSurface surface(Width, Height);
     for (auto _ : state) Pass(surface);
 }
 BENCHMARK(BM_ScreenPassOnNullSurface)->Unit(benchmark::kMillisecond);
@@ -114,7 +74,8 @@ BENCHMARK(BM_ScreenPassOnNullSurface)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    PrepareSky();
+    PrepareFullSky(51.5);
+    CreateDrawingObjects();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
