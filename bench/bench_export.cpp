@@ -65,19 +65,16 @@ void BM_ExportPdf(benchmark::State& state) {
     Export(state, WritePdfChart);
 }
 
-// The metafile as the "To File..." command writes it: created aside, renamed into place.
+// The metafile as the "To File..." command writes it: rendered, written aside, renamed into place.
 void BM_ExportEmfToFile(benchmark::State& state) {
     PrepareFullChart();
     const BenchWindow window;
     const QTemporaryDir folder;
-    const QString path = folder.filePath("StarMap.emf");
+    const std::string path = folder.filePath("StarMap.emf").toStdString();
+    const ExportJob job{1920, 1080, ChartMetafile, window, RendererFont()};
     for (auto _ : state) {
-        EmfSurface surface(1920, 1080, RendererFont());
-        QString error;
-        if (!surface.BeginFile(path, &error)) state.SkipWithError("cannot create the file");
-        DrawChart(window, surface, ChartMetafile, ViewSettings.margin, ShellObjects.figurePen,
-                  ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
-        if (!surface.CommitFile(&error)) state.SkipWithError("cannot write the file");
+        std::string error;
+        if (!WriteChartFile(path, WriteEmfChart, job, error)) state.SkipWithError(error.c_str());
     }
 }
 

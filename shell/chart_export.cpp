@@ -44,28 +44,11 @@ QColor PageColour(ChartMode mode) {
     return Qt::white;
 }
 
-// On screen the date-time picker shows the chart's instant above the magnitude caption; a file
-// has no picker, so the screen look writes the instant on the picker's line instead, as the
-// paper look does ("2024/01/15  21:00:00"), in the screen's colours.
-void WritePickerLine(Surface& surface, const ExportJob& job) {
-    const SizedWindow window(job);
-    const ChartLayout layout = ComputeChartLayout(surface, job.mode, window, ViewSettings.margin);
-    const SystemTime t = job.window.PickerTime();
-    char text[80];
-    std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    surface.SetTextColor(White);
-    surface.SetBkColor(BackgroundColour);
-    surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
-    surface.TextOut(ViewSettings.margin, layout.dateTextY, text);
-}
-
 // Paints the page colour and runs the pass with `painter`, which must be active.
 void PaintChart(QPainter& painter, const ExportJob& job) {
     painter.fillRect(QRect(0, 0, job.width, job.height), PageColour(job.mode));
     QtSurface surface(painter, job.font);
     RunExportPass(surface, job);
-    if (job.mode == ChartScreen) WritePickerLine(surface, job);
 }
 
 struct ExportFormat {
@@ -87,11 +70,24 @@ std::string Quoted(const std::string& path) {
 
 }  // namespace
 
+// On screen the date-time picker shows the chart's instant above the magnitude caption; a file
+// has no picker, so the screen look writes the instant on the picker's line instead, as the
+// paper look does ("2024/01/15  21:00:00"), in the screen's colours.
 void RunExportPass(Surface& surface, const ExportJob& job) {
     if (!ShellObjects.drawingObjectsCreated) CreateDrawingObjects();
     const SizedWindow window(job);
     DrawChart(window, surface, job.mode, ViewSettings.margin, ShellObjects.figurePen,
               ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+    if (job.mode != ChartScreen) return;
+    const ChartLayout layout = ComputeChartLayout(surface, job.mode, window, ViewSettings.margin);
+    const SystemTime t = job.window.PickerTime();
+    char text[80];
+    std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    surface.SetTextColor(White);
+    surface.SetBkColor(BackgroundColour);
+    surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
+    surface.TextOut(ViewSettings.margin, layout.dateTextY, text);
 }
 
 // PNG: a 32-bit image of the chart's size, opaque.
@@ -171,8 +167,6 @@ std::string KnownExportExtensions() {
     return list;
 }
 
-// Renders into memory first, then writes the bytes to a file beside `path` that replaces it only
-// when everything was written (QSaveFile, unbuffered so that every failed write is noticed).
 bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
                  const ChartWindow& window, std::string& error, const QFont& font) {
     error.clear();
@@ -187,29 +181,25 @@ bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
             "The chart size must be 1 to " + std::to_string(MaxExportSide) + " pixels each way.";
         return false;
     }
+    return WriteChartFile(path, writer, ExportJob{width, height, mode, window, font}, error);
+}
 
+// Renders into memory first, then writes the bytes to a file beside `path` that replaces it only
+// when everything was written (QSaveFile, unbuffered so that every failed write is noticed).
+bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJob& job,
+                    std::string& error) {
+    error.clear();
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        const ExportJob job{width, height, mode, window, font};
         if (!writer(buffer, job, error)) return false;
     }
-
+    // An uncommitted QSaveFile removes its temporary file when it goes, leaving `path` as it was.
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
-        return false;
-    }
-    return true;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
+    return false;
 }

@@ -29,9 +29,10 @@ struct ExportJob {
 };
 
 // Runs DrawChart on `surface` for the job, with ViewSettings.margin and the shell's pens and
-// brushes (created first if the shell has not created them). In ChartScreen mode the layout
-// takes the job's size as the client size; the date and time come from the job's window. The
-// pass leaves the hot-spot table and the chart positions in this surface's coordinates.
+// brushes (created first if the shell has not created them). The layout takes the job's size as
+// the client size; the date and time come from the job's window. A file has no date-time
+// picker, so in ChartScreen mode the instant is then written on the picker's line. The pass
+// leaves the hot-spot table and the chart positions in this surface's coordinates.
 void RunExportPass(Surface& surface, const ExportJob& job);
 
 // A format: renders the job and writes the whole file into `out` (open for writing). On failure
@@ -53,3 +54,8 @@ std::string KnownExportExtensions();
 // the extension is unknown, the size is outside 1..MaxExportSide, or the file cannot be written.
 bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
                  const ChartWindow& window, std::string& error, const QFont& font = RendererFont());
+
+// Renders the job with `writer` and replaces `path` with the result. Returns false, with the
+// reason naming the file in `error` and the file as it was before, when it cannot be written.
+bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJob& job,
+                    std::string& error);

@@ -1,7 +1,6 @@
 // The chart's surface over an Enhanced Metafile, with the screen as reference device.
 #include "shell/emf_surface.h"
 
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
@@ -42,11 +41,6 @@ EmfFont LogicalFont(const QFont& font) {
 
 }  // namespace
 
-QString MetafileErrorText(const QString& path, const QString& reason) {
-    return QStringLiteral("Could not write the metafile \"%1\": %2.")
-        .arg(QFileInfo(path).absoluteFilePath(), reason);
-}
-
 // width, height: the reference device (and the picture) in pixels; font: the screen's font.
 EmfSurface::EmfSurface(int width, int height, const QFont& font)
     : width_(std::max(width, 1)),
@@ -59,39 +53,6 @@ EmfSurface::EmfSurface(int width, int height, const QFont& font)
     // black brush), so the metafile says so itself.
     writer_.SelectObject(StockBlackPen);
     writer_.SelectObject(StockWhiteBrush);
-}
-
-// A surface dropped before CommitFile discards its temporary file (QSaveFile's destructor).
-EmfSurface::~EmfSurface() = default;
-
-bool EmfSurface::BeginFile(const QString& path, QString* error) {
-    file_ = std::make_unique<QSaveFile>(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !file_->open(QIODevice::WriteOnly)) {
-        if (error != nullptr) {
-            *error = MetafileErrorText(path, path.isEmpty() || QFileInfo(path).isDir()
-                                                 ? QStringLiteral("not a file name")
-                                                 : file_->errorString());
-        }
-        file_.reset();
-        return false;
-    }
-    return true;
-}
-
-bool EmfSurface::CommitFile(QString* error) {
-    if (!file_) {
-        if (error != nullptr) *error = MetafileErrorText(QString(), QStringLiteral("no file"));
-        return false;
-    }
-    const std::vector<std::uint8_t>& bytes = Finish();
-    const qint64 size = static_cast<qint64>(bytes.size());
-    const bool written =
-        file_->write(reinterpret_cast<const char*>(bytes.data()), size) == size && file_->commit();
-    if (!written && error != nullptr) {
-        *error = MetafileErrorText(file_->fileName(), file_->errorString());
-    }
-    file_.reset();  // an uncommitted QSaveFile removes its temporary file
-    return written;
 }
 
 // Before the end record, the defaults go back in and our objects are deleted, so that no object

@@ -11,10 +11,7 @@
 #pragma once
 
 #include <QFont>
-#include <QSaveFile>
-#include <QString>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "chart/surface.h"
@@ -23,20 +20,10 @@
 class EmfSurface final : public Surface {
   public:
     EmfSurface(int width, int height, const QFont& font);
-    ~EmfSurface() override;
     EmfSurface(const EmfSurface&) = delete;
     EmfSurface& operator=(const EmfSurface&) = delete;
 
-    // Creates the file that the metafile will replace `path` with: a temporary file beside it,
-    // renamed into place by CommitFile. False, with `error` naming the file, when it cannot be
-    // created (a missing or unwritable folder, a bad name); nothing is left on disk then.
-    bool BeginFile(const QString& path, QString* error);
-    // Ends the metafile, writes it into the file begun and renames it into place. False, with
-    // `error` naming the file, when writing fails; the temporary file is removed and any earlier
-    // file of that name is untouched.
-    bool CommitFile(QString* error);
-
-    // Ends the metafile and gives its bytes (for a caller that stores them elsewhere).
+    // Ends the metafile and gives its bytes; the exporter (shell/chart_export.h) writes them.
     const std::vector<std::uint8_t>& Finish();
 
     TextMetrics GetTextMetrics() override;
@@ -61,7 +48,6 @@ class EmfSurface final : public Surface {
     int height_;
     QFont font_;
     EmfWriter writer_;
-    std::unique_ptr<QSaveFile> file_;
 
     Pen pen_{Black, 1};
     Brush brush_{White};
@@ -72,7 +58,3 @@ class EmfSurface final : public Surface {
     Rgb backgroundColour_ = White;
     unsigned align_ = TA_LEFT | TA_TOP;
 };
-
-// The text of the error shown when the metafile `path` cannot be written, with the system's
-// reason.
-QString MetafileErrorText(const QString& path, const QString& reason);

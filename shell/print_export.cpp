@@ -18,7 +18,7 @@
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
 #include "shell/chart_export.h"
-#include "shell/emf_surface.h"
+#include "shell/emf_export.h"
 #include "shell/qt_surface.h"
 #include "shell/shell_objects.h"
 
@@ -114,21 +114,6 @@ void ShowError(const QString& text) {
     ShowMessage(MessageRequest{ProductName, text.toStdString(), MessageIcon::Error});
 }
 
-// The metafile pass: a metafile as large as the window's client area, the screen as reference
-// device, drawn in metafile mode and renamed into place only once complete.
-void WriteMetafile(QWidget* window, const ChartWindow& chartWindow, const QString& path) {
-    EmfSurface surface(std::max(1, chartWindow.ClientWidth()),
-                       std::max(1, chartWindow.ClientHeight()), ScreenFont(window));
-    QString error;
-    if (!surface.BeginFile(path, &error)) {
-        ShowError(error);
-        return;
-    }
-    DrawChart(chartWindow, surface, ChartMetafile, ViewSettings.margin, ShellObjects.figurePen,
-              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
-    if (!surface.CommitFile(&error)) ShowError(error);
-}
-
 }  // namespace
 
 SavePathAsker SetSavePathAsker(SavePathAsker asker) {
@@ -169,26 +154,24 @@ void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QF
               ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
 }
 
-// Save dialog, remembered path, then the pass on a file of the format the name's extension
-// gives: SVG, PDF and PNG through the renderer's exporter, anything else as a metafile.
+// Save dialog, remembered path, then the metafile-mode pass at the window's client size into a
+// file of the format the name's extension gives (SVG, PDF or PNG), anything else a metafile, as
+// the save dialog of the platform writes whatever name the user types. The file is replaced only
+// once complete; a failure is shown with the file's name.
 bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
     const SaveChoice choice = CurrentSavePathAsker()(window, StartPath(), NameFilters());
     if (choice.path.isEmpty()) return false;
     const QString path = WithDefaultSuffix(choice.path, choice.filter);
     RememberPath(path);
 
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg") || suffix == QLatin1String("pdf") ||
-        suffix == QLatin1String("png")) {
-        std::string error;
-        if (!ExportChart(path.toStdString(), std::max(1, chartWindow.ClientWidth()),
-                         std::max(1, chartWindow.ClientHeight()), ChartMetafile, chartWindow, error,
-                         ScreenFont(window))) {
-            ShowError(QString::fromStdString(error));
-        }
-    } else {
-        WriteMetafile(window, chartWindow, path);
-    }
+    const std::string file = path.toStdString();
+    const ExportWriter found = FindExportWriter(file);
+    const ExportJob job{std::max(1, chartWindow.ClientWidth()),
+                        std::max(1, chartWindow.ClientHeight()), ChartMetafile, chartWindow,
+                        ScreenFont(window)};
+    std::string error;
+    if (!WriteChartFile(file, found != nullptr ? found : WriteEmfChart, job, error))
+        ShowError(QString::fromStdString(error));
     return true;
 }
 

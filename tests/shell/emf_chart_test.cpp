@@ -10,6 +10,7 @@
 
 #include "emf_chart_fixture.h"
 #include "emf_records.h"
+#include "shell/chart_export.h"
 #include "shell/emf_surface.h"
 #include "shell/qt_surface.h"
 
@@ -19,13 +20,12 @@ class EmfChart : public EmfChartFixture {
   protected:
     // Runs the metafile pass into `name` in the temporary folder; gives the bytes written.
     std::vector<std::uint8_t> Export(const QString& name) {
-        EmfSurface surface(window.clientWidth, window.clientHeight, RendererFont());
-        layout = ComputeChartLayout(surface, ChartMetafile, window, ViewSettings.margin);
-        QString error;
-        EXPECT_TRUE(surface.BeginFile(folder.filePath(name), &error)) << error.toStdString();
-        DrawChart(window, surface, ChartMetafile, ViewSettings.margin, ShellObjects.figurePen,
-                  ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
-        EXPECT_TRUE(surface.CommitFile(&error)) << error.toStdString();
+        EmfSurface probe(window.clientWidth, window.clientHeight, RendererFont());
+        layout = ComputeChartLayout(probe, ChartMetafile, window, ViewSettings.margin);
+        std::string error;
+        EXPECT_TRUE(ExportChart(folder.filePath(name).toStdString(), window.clientWidth,
+                                window.clientHeight, ChartMetafile, window, error))
+            << error;
         QFile file(folder.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
