@@ -120,22 +120,21 @@ TEST_F(ChartExportTest, PassLaysTheChartOutOnTheExportedSize) {
     EXPECT_LE(dx * dx + dy * dy, 369.0 * 369.0);
 }
 
-TEST_F(ChartExportTest, ExtensionIsMatchedInAnyCase) {
-    EXPECT_EQ(FindExportWriter("a.PNG"), &WritePngChart);
-    EXPECT_EQ(FindExportWriter("dir.v2/a.Svg"), &WriteSvgChart);
-    EXPECT_EQ(FindExportWriter("a.pdf"), &WritePdfChart);
-    EXPECT_EQ(FindExportWriter("a.png.txt"), nullptr);
-    EXPECT_EQ(FindExportWriter("png"), nullptr);
-}
-
-TEST_F(ChartExportTest, UnknownExtensionIsRefusedAndNothingIsWritten) {
+TEST_F(ChartExportTest, FormatIsChosenByExtensionInAnyCaseAndAnUnknownOneWritesNothing) {
+    const std::vector<std::pair<const char*, ExportWriter>> rows = {
+        {"a.PNG", &WritePngChart},
+        {"dir.v2/a.Svg", &WriteSvgChart},
+        {"a.pdf", &WritePdfChart},
+        {"a.png.txt", nullptr},
+        {"png", nullptr}};
+    for (const auto& [name, writer] : rows) EXPECT_EQ(FindExportWriter(name), writer) << name;
     EXPECT_FALSE(Export(Path("chart.bmp"), 100, 100));
     EXPECT_NE(error_.find("chart.bmp"), std::string::npos);
     EXPECT_NE(error_.find(".png"), std::string::npos);
     EXPECT_TRUE(Entries().isEmpty());
 }
 
-TEST_F(ChartExportTest, SizeOutOfBoundsIsRefusedAndTheOldFileStays) {
+TEST_F(ChartExportTest, RefusedSizeOrFailedRenderingKeepsTheOldFile) {
     QFile old(Path("chart.png"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
@@ -143,6 +142,14 @@ TEST_F(ChartExportTest, SizeOutOfBoundsIsRefusedAndTheOldFileStays) {
     EXPECT_FALSE(Export(Path("chart.png"), 0, 100));
     EXPECT_FALSE(Export(Path("chart.png"), 100, MaxExportSide + 1));
     EXPECT_FALSE(error_.empty());
+    // A writer that fails leaves the file alone and says why.
+    const ExportWriter failing = [](QIODevice&, const ExportJob&, std::string& error) {
+        error = "no picture";
+        return false;
+    };
+    EXPECT_FALSE(WriteChartFile(Path("chart.png").toStdString(), failing,
+                                ExportJob{100, 100, ChartScreen, window_, RendererFont()}, error_));
+    EXPECT_EQ(error_, "no picture");
     EXPECT_EQ(ReadAll(Path("chart.png")), "old");
     EXPECT_EQ(Entries(), QStringList{"chart.png"});
 }

@@ -1,17 +1,9 @@
-// The metafile surface: its objects, its metrics, its file handling, and a whole chart read back
-// by an independent reader (emf2svg-conv).
+// The metafile surface: its objects, its metrics and its text records.
 #include "shell/emf_surface.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "emf_records.h"
 #include "shell/qt_surface.h"
