@@ -22,7 +22,7 @@ struct SystemTime {
 // What the chart pass needs of its window: the client size (used in ChartScreen mode only) and
 // the date and time its picker shows.
 class ChartWindow {
-public:
+  public:
     virtual ~ChartWindow() = default;
     virtual int ClientWidth() const = 0;
     virtual int ClientHeight() const = 0;
@@ -57,8 +57,7 @@ struct CompassPoint {
     double azimuth;
 };
 inline constexpr CompassPoint CompassPoints[8] = {
-    {"N", 0},     {"NE", 45},   {"E", 90},   {"SE", 135},
-    {"S", 180},   {"SW", 225},  {"W", 270},  {"NW", 315},
+    {"N", 0}, {"NE", 45}, {"E", 90}, {"SE", 135}, {"S", 180}, {"SW", 225}, {"W", 270}, {"NW", 315},
 };
 
 // The alignment of a compass label whose rim point is `point`: text extends away from the disc.

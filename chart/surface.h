@@ -63,7 +63,7 @@ struct Point {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual TextMetrics GetTextMetrics() = 0;

@@ -5,8 +5,8 @@ inline constexpr int MetafileNameSize = 260;
 
 // The record's type; the program's one instance is the global ViewSettings.
 struct ViewSettingsRecord {
-    double latitude = 0.0;        // degrees, north positive, -90..90
-    double startLatitude = 0.0;   // as read at start-up; compared at shut-down
+    double latitude = 0.0;       // degrees, north positive, -90..90
+    double startLatitude = 0.0;  // as read at start-up; compared at shut-down
     double dimmestMagnitude = 4.4;
     double orientationAzimuth = 180.0;  // azimuth shown at the bottom of the disc
     double siderealTime = 0.0;          // of the last chart pass, hours
