@@ -70,81 +70,65 @@ TEST_F(SettingsDialogTest, TheEditBoxTakesDigitsOnly) {
     EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("453"));
 }
 
-TEST_F(SettingsDialogTest, NinetyOneIsRejectedAndTheDialogStaysOpen) {
-    ViewSettings.latitude = 12.0;
-    const auto dialog = Open();
-    dialog->latitudeEdit()->setText(QStringLiteral("91"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    ExpectRangeMessage();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("91"));
-    EXPECT_EQ(ViewSettings.latitude, 12.0);
-}
-
-TEST_F(SettingsDialogTest, AnEmptyBoxIsRejectedAndTheDialogStaysOpen) {
-    const auto dialog = Open();
-    dialog->latitudeEdit()->clear();
-    QTest::keyClick(dialog->latitudeEdit(), Qt::Key_Return);  // Enter presses OK
-    ExpectRangeMessage();
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->latitudeEdit()->setText(QStringLiteral("45"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    EXPECT_TRUE(messages_.empty());
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(ViewSettings.latitude, 45.0);
-}
-
-TEST_F(SettingsDialogTest, SouthernLatitudeOpensWithItsMagnitudeAndS) {
-    ViewSettings.latitude = -33.0;
-    const auto dialog = Open();
-    EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("33"));
-    EXPECT_EQ(dialog->hemisphereBox()->currentText(), QStringLiteral("S"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    EXPECT_EQ(ViewSettings.latitude, -33.0);
-}
-
-TEST_F(SettingsDialogTest, NegativeZeroOpensWithN) {
-    ViewSettings.latitude = -0.0;
-    const auto dialog = Open();
-    EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("0"));
-    EXPECT_EQ(dialog->hemisphereBox()->currentText(), QStringLiteral("N"));
-}
-
-TEST_F(SettingsDialogTest, ThirtyPointSixShows31AndOkStores31ButCancelKeepsIt) {
-    ViewSettings.latitude = 30.6;
-    {
+// What the dialog shows for the stored latitude, and what each way of leaving it stores. A
+// rejected entry shows the range message and keeps the dialog open with its contents.
+TEST_F(SettingsDialogTest, ShowsTheLatitudeAndStoresTheAnswer) {
+    enum class Press { Ok, Enter, Cancel, Escape };
+    struct Row {
+        const char* name;
+        double stored;
+        const char* shown;
+        const char* shownHemisphere;
+        const char* typed;  // null: as shown
+        int hemisphere;     // -1: as shown
+        Press press;
+        double result;
+        bool rejected;
+    };
+    const Row rows[] = {
+        {"30.6 shows 31, OK stores 31", 30.6, "31", "N", nullptr, -1, Press::Ok, 31.0, false},
+        {"cancel keeps 30.6", 30.6, "31", "N", "45", 1, Press::Cancel, 30.6, false},
+        {"escape cancels", 7.0, "7", "N", "60", -1, Press::Escape, 7.0, false},
+        {"-33 shows 33 and S", -33.0, "33", "S", nullptr, -1, Press::Ok, -33.0, false},
+        {"-0.0 shows N", -0.0, "0", "N", nullptr, -1, Press::Ok, 0.0, false},
+        {"0 with S is -0.0", 0.0, "0", "N", nullptr, 1, Press::Ok, -0.0, false},
+        {"90 S moves inward", 0.0, "0", "N", "90", 1, Press::Ok, -89.9999, false},
+        {"-89.9999 shows 90 again", -89.9999, "90", "S", nullptr, -1, Press::Ok, -89.9999, false},
+        {"90 N moves inward", 10.0, "10", "N", "90", -1, Press::Ok, 89.9999, false},
+        {"91 is rejected", 12.0, "12", "N", "91", -1, Press::Ok, 12.0, true},
+        {"an empty box is rejected", 12.0, "12", "N", "", -1, Press::Enter, 12.0, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ViewSettings.latitude = row.stored;
         const auto dialog = Open();
-        EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("31"));
-        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(ViewSettings.latitude, 30.6);
+        EXPECT_EQ(dialog->latitudeEdit()->text(), QString::fromLatin1(row.shown));
+        EXPECT_EQ(dialog->hemisphereBox()->currentText(), QString::fromLatin1(row.shownHemisphere));
+        if (row.typed != nullptr) dialog->latitudeEdit()->setText(QString::fromLatin1(row.typed));
+        if (row.hemisphere >= 0) dialog->hemisphereBox()->setCurrentIndex(row.hemisphere);
+        switch (row.press) {
+            case Press::Ok:
+                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+                break;
+            case Press::Enter:
+                QTest::keyClick(dialog->latitudeEdit(), Qt::Key_Return);
+                break;
+            case Press::Cancel:
+                QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+                break;
+            case Press::Escape:
+                QTest::keyClick(dialog.get(), Qt::Key_Escape);
+                break;
+        }
+        EXPECT_EQ(ViewSettings.latitude, row.result);
+        EXPECT_EQ(std::signbit(ViewSettings.latitude), std::signbit(row.result));
+        EXPECT_EQ(dialog->isVisible(), row.rejected);
+        if (row.rejected) {
+            ExpectRangeMessage();
+            EXPECT_EQ(dialog->latitudeEdit()->text(), QString::fromLatin1(row.typed));
+        }
+        EXPECT_TRUE(messages_.empty());
     }
-    const auto dialog = Open();
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    EXPECT_EQ(ViewSettings.latitude, 31.0);
-}
-
-TEST_F(SettingsDialogTest, NinetyMovesInwardAndShowsNinetyAgain) {
-    {
-        const auto dialog = Open();
-        dialog->latitudeEdit()->setText(QStringLiteral("90"));
-        dialog->hemisphereBox()->setCurrentIndex(1);
-        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-        EXPECT_EQ(ViewSettings.latitude, -89.9999);
-    }
-    const auto dialog = Open();
-    EXPECT_EQ(dialog->latitudeEdit()->text(), QStringLiteral("90"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    EXPECT_EQ(ViewSettings.latitude, -89.9999);
-}
-
-TEST_F(SettingsDialogTest, EscapeCancels) {
-    ViewSettings.latitude = 7.0;
-    const auto dialog = Open();
-    dialog->latitudeEdit()->setText(QStringLiteral("60"));
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(ViewSettings.latitude, 7.0);
 }
 
 // The modal run, as the window runs it: the real dialog's event loop answered by a user who
