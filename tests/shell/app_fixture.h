@@ -1,7 +1,7 @@
 // A fixture for tests of the application window: a temporary current folder (the window reads
 // and writes "Settings.dat" there), fresh tables and view settings, and stand-ins for the
 // message boxes, the save question and the settings dialog that record what the window asked
-// instead of waiting for a user. Tests that drive the real dialogs put the real ones back.
+// instead of waiting for a user (the settings dialog can still be the real one).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -51,7 +51,12 @@ class AppTest : public ::testing::Test {
         previousRunner_ = SetSettingsDialogRunner([this](QWidget* owner) {
             ++dialogRuns_;
             dialogOwnerVisible_ = owner != nullptr && owner->isVisible();
-            if (dialogAction_) dialogAction_();
+            if (realDialog_) {
+                SettingsDialog dialog(owner);
+                dialog.exec();
+            } else if (dialogAction_) {
+                dialogAction_();
+            }
         });
     }
 
@@ -110,6 +115,7 @@ class AppTest : public ::testing::Test {
     bool answer_ = false;
     int dialogRuns_ = 0;
     bool dialogOwnerVisible_ = false;
+    bool realDialog_ = false;  // the settings command runs the real dialog
     std::function<void()> dialogAction_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -126,40 +126,33 @@ TEST_F(ReadoutTest, ResizingMovesTheReadoutBoxAndRedrawsTheChart) {
 
 using ScrollBarTest = InteractionTest;
 
-TEST_F(ScrollBarTest, OneLineLeftGives4Point3AtPosition43AndRepaints) {
+// Each action of the bar is its scroll code on dimmestMagnitude, and the bar then stands at the
+// magnitude's position: after 27 line steps that is 16, one below where the bar's own
+// arithmetic would put it.
+TEST_F(ScrollBarTest, ActionsStepTheMagnitudeSetThePositionAndRepaint) {
+    struct Row {
+        QAbstractSlider::SliderAction action;
+        int repeats;
+        double magnitude;
+        int value;
+    };
+    const Row rows[] = {
+        {QAbstractSlider::SliderSingleStepSub, 1, 4.3, 43},
+        {QAbstractSlider::SliderSingleStepSub, 27, 1.7, 16},
+        {QAbstractSlider::SliderSingleStepSub, 80, 0.0, 0},
+        {QAbstractSlider::SliderPageStepSub, 1, 3.4, 34},
+        {QAbstractSlider::SliderPageStepAdd, 80, 6.5, 65},
+    };
     QScrollBar* bar = window_->magnitudeScrollBar();
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 4.3, 1e-12);
-    EXPECT_EQ(bar->value(), 43);
-    EXPECT_TRUE(RepaintRequested());
-}
-
-TEST_F(ScrollBarTest, TwentySevenLineStepsLeftStandAt16) {
-    QScrollBar* bar = window_->magnitudeScrollBar();
-    for (int i = 0; i < 27; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_LT(ViewSettings.dimmestMagnitude, 1.7);
-    EXPECT_EQ(bar->value(), 16);
-}
-
-TEST_F(ScrollBarTest, StepsClampAtZeroAnd6Point5) {
-    QScrollBar* bar = window_->magnitudeScrollBar();
-    for (int i = 0; i < 80; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(ViewSettings.dimmestMagnitude, 0.0);
-    EXPECT_EQ(bar->value(), 0);
-    for (int i = 0; i < 80; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(ViewSettings.dimmestMagnitude, 6.5);
-    EXPECT_EQ(bar->value(), 65);
-}
-
-TEST_F(ScrollBarTest, PageStepsMoveOneMagnitude) {
-    QScrollBar* bar = window_->magnitudeScrollBar();
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(ViewSettings.dimmestMagnitude, (4.4 - 0.9) - 0.1);
-    EXPECT_EQ(bar->value(), 34);
-    ViewSettings.dimmestMagnitude = 0.5;
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(ViewSettings.dimmestMagnitude, 0.0);
-    EXPECT_EQ(bar->value(), 0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.action << " x" << row.repeats);
+        ViewSettings.dimmestMagnitude = 4.4;
+        bar->setValue(44);
+        for (int i = 0; i < row.repeats; ++i) bar->triggerAction(row.action);
+        EXPECT_NEAR(ViewSettings.dimmestMagnitude, row.magnitude, 1e-12);
+        EXPECT_EQ(bar->value(), row.value);
+        EXPECT_TRUE(RepaintRequested());
+    }
 }
 
 TEST_F(ScrollBarTest, DraggingChangesNothingUntilTheThumbIsReleasedAt37) {
@@ -177,17 +170,7 @@ TEST_F(ScrollBarTest, DraggingChangesNothingUntilTheThumbIsReleasedAt37) {
     EXPECT_TRUE(RepaintRequested());
 }
 
-TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughAreLineAndPageSteps) {
-    QScrollBar* bar = window_->magnitudeScrollBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(2, bar->height() / 2));
-    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 4.3, 1e-12);
-    EXPECT_EQ(bar->value(), 43);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 4, bar->height() / 2));
-    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 3.3, 1e-12);
-    EXPECT_EQ(bar->value(), 33);
-}
-
-TEST_F(ScrollBarTest, TheWheelDoesNotMoveIt) {
+TEST_F(ScrollBarTest, ArrowAndTroughClicksStepAndTheWheelDoesNothing) {
     QScrollBar* bar = window_->magnitudeScrollBar();
     const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
     QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -195,6 +178,12 @@ TEST_F(ScrollBarTest, TheWheelDoesNotMoveIt) {
     QApplication::sendEvent(bar, &wheel);
     EXPECT_EQ(bar->value(), 44);
     EXPECT_EQ(ViewSettings.dimmestMagnitude, 4.4);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(2, bar->height() / 2));
+    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 4.3, 1e-12);
+    EXPECT_EQ(bar->value(), 43);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 4, bar->height() / 2));
+    EXPECT_NEAR(ViewSettings.dimmestMagnitude, 3.3, 1e-12);
+    EXPECT_EQ(bar->value(), 33);
 }
 
 using MenuTest = InteractionTest;
@@ -204,69 +193,69 @@ QAction* ConstellationAction(int row) {
                              ConstellationCommandBase + row);
 }
 
-TEST_F(MenuTest, ConstellationTwiceRestoresFlagAndCheckMark) {
-    window_->ExecuteCommand(ConstellationCommandBase + 4);
-    EXPECT_TRUE(ConstellationTable[4].shown);
-    EXPECT_TRUE(ConstellationAction(4)->isChecked());
-    EXPECT_TRUE(RepaintRequested());
-    window_->ExecuteCommand(ConstellationCommandBase + 4);
-    EXPECT_FALSE(ConstellationTable[4].shown);
-    EXPECT_FALSE(ConstellationAction(4)->isChecked());
-    EXPECT_TRUE(RepaintRequested());
+// Whether every constellation row and its check mark, and every deep-sky row, are `shown`.
+bool AllConstellations(bool shown) {
+    for (int row = 0; row < ConstellationCount; ++row)
+        if (ConstellationTable[row].shown != shown ||
+            ConstellationAction(row)->isChecked() != shown)
+            return false;
+    return true;
+}
+bool AllDeepSky(bool shown) {
+    for (int row = 0; row < DeepSkyCount; ++row)
+        if (DeepSkyTable[row].shown != shown) return false;
+    return true;
 }
 
-TEST_F(MenuTest, ShowAllChecksEveryItemAndHideAllClearsThem) {
-    window_->ExecuteCommand(ConstellationCommandBase + 7);
-    window_->ExecuteCommand(CommandShowAllConstellations);
-    EXPECT_TRUE(RepaintRequested());
-    for (int row = 0; row < ConstellationCount; ++row) {
-        EXPECT_TRUE(ConstellationTable[row].shown);
-        EXPECT_TRUE(ConstellationAction(row)->isChecked()) << row;
-    }
-    window_->ExecuteCommand(CommandHideAllConstellations);
-    EXPECT_TRUE(RepaintRequested());
-    for (int row = 0; row < ConstellationCount; ++row) {
-        EXPECT_FALSE(ConstellationTable[row].shown);
-        EXPECT_FALSE(ConstellationAction(row)->isChecked()) << row;
-    }
-}
-
-TEST_F(MenuTest, DeepSkyShowAllAndHideAll) {
-    window_->ExecuteCommand(CommandShowAllDeepSky);
-    EXPECT_TRUE(RepaintRequested());
-    for (int row = 0; row < DeepSkyCount; ++row) EXPECT_TRUE(DeepSkyTable[row].shown);
-    window_->ExecuteCommand(CommandHideAllDeepSky);
-    EXPECT_TRUE(RepaintRequested());
-    for (int row = 0; row < DeepSkyCount; ++row) EXPECT_FALSE(DeepSkyTable[row].shown);
-}
-
-TEST_F(MenuTest, OrientationCommandsTurnTheChart) {
-    const std::pair<int, double> orientations[] = {
-        {40012, 0.0},   {40013, 45.0},  {40014, 90.0},  {40017, 135.0},
-        {40018, 180.0}, {40019, 225.0}, {40020, 270.0}, {40021, 315.0},
+// The commands in turn, each with what it leaves behind and whether it repaints. Orientation
+// commands repaint even when the azimuth is already theirs; the dismissed menu, the letter
+// header, identifiers outside the menu and past the last constellation change nothing.
+TEST_F(MenuTest, EachCommandHasItsEffectAndRepaintRule) {
+    const int row4 = ConstellationCommandBase + 4;
+    const auto azimuth = [](double value) {
+        return [value] { return ViewSettings.orientationAzimuth == value; };
     };
-    for (const auto& [command, azimuth] : orientations) {
-        window_->ExecuteCommand(command);
-        EXPECT_EQ(ViewSettings.orientationAzimuth, azimuth);
-        EXPECT_TRUE(RepaintRequested()) << command;
+    const auto unchanged = [] {
+        return ViewSettings.orientationAzimuth == 315.0 && AllConstellations(false) &&
+               AllDeepSky(false);
+    };
+    struct Row {
+        int command;
+        bool repaints;
+        std::function<bool()> effect;
+    };
+    const Row rows[] = {
+        {row4, true,
+         [] { return ConstellationTable[4].shown && ConstellationAction(4)->isChecked(); }},
+        {row4, true,
+         [] { return !ConstellationTable[4].shown && !ConstellationAction(4)->isChecked(); }},
+        {ConstellationCommandBase + 7, true, [] { return ConstellationTable[7].shown; }},
+        {CommandShowAllConstellations, true, [] { return AllConstellations(true); }},
+        {CommandHideAllConstellations, true, [] { return AllConstellations(false); }},
+        {CommandShowAllDeepSky, true, [] { return AllDeepSky(true); }},
+        {CommandHideAllDeepSky, true, [] { return AllDeepSky(false); }},
+        {40012, true, azimuth(0.0)},
+        {40013, true, azimuth(45.0)},
+        {40014, true, azimuth(90.0)},
+        {40017, true, azimuth(135.0)},
+        {40018, true, azimuth(180.0)},
+        {40019, true, azimuth(225.0)},
+        {40020, true, azimuth(270.0)},
+        {40021, true, azimuth(315.0)},
+        {40021, true, azimuth(315.0)},
+        {CommandDismissed, false, unchanged},
+        {CommandLetterHeader, false, unchanged},
+        {40003, false, unchanged},
+        {ConstellationCommandBase - 1, false, unchanged},
+        {ConstellationCommandBase + ConstellationCount, false, unchanged},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        window_->ExecuteCommand(row.command);
+        EXPECT_TRUE(row.effect());
+        EXPECT_EQ(window_->chartPending(), row.repaints);
+        PaintNow();
     }
-    window_->ExecuteCommand(CommandNorthWest);  // the current one still repaints
-    EXPECT_TRUE(RepaintRequested());
-}
-
-TEST_F(MenuTest, HeadersAndTheDismissedMenuDoNothing) {
-    for (int command : {0, 40022, 40003}) {
-        window_->ExecuteCommand(command);
-        EXPECT_FALSE(window_->chartPending()) << command;
-    }
-    EXPECT_EQ(window_->chartPassCount(), passes_);
-}
-
-TEST_F(MenuTest, SettingsRepaintsAfterTheDialogEvenWhenCancelled) {
-    window_->ExecuteCommand(CommandSettings);
-    EXPECT_EQ(dialogRuns_, 1);
-    EXPECT_EQ(ViewSettings.latitude, 0.0);
-    EXPECT_TRUE(RepaintRequested());
 }
 
 TEST_F(MenuTest, AboutShowsTheBoxAndDoesNotRepaint) {
@@ -347,6 +336,8 @@ TEST_F(MenuTest, DismissingTheMenuChangesNothingAndDoesNotRepaint) {
     EXPECT_EQ(window_->chartPassCount(), passes_);
 }
 
+// "Settings..." repaints after the dialog whether it was confirmed or not (here it changes
+// nothing).
 TEST_F(MenuTest, ChoosingFromTheRealMenuCarriesOutTheCommand) {
     RightClickMenu(*window_, [](QMenu* menu) {
         QAction* settings = ActionNamed(menu, "Settings...");
@@ -354,6 +345,7 @@ TEST_F(MenuTest, ChoosingFromTheRealMenuCarriesOutTheCommand) {
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(settings).center());
     });
     EXPECT_EQ(dialogRuns_, 1);
+    EXPECT_EQ(ViewSettings.latitude, 0.0);
     EXPECT_TRUE(RepaintRequested());
 }
 
