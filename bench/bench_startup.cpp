@@ -54,37 +54,45 @@ void BM_WindowCreationToFirstChart(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowCreationToFirstChart)->Unit(benchmark::kMillisecond);
 
-void BM_ChartRepaint(benchmark::State& state) {
+// A window of 1024 x 768 after its first chart, created on fresh tables in a folder with a
+// settings file (the members are made in this order).
+struct PaintedWindow {
+    struct FreshTables {
+        FreshTables() { FreshStart(); }
+    };
+    PaintedWindow() {
+        window.resize(1024, 768);
+        window.grab();
+    }
     SettingsFolder folder;
-    FreshStart();
+    FreshTables tables;
     MainWindow window;
-    window.resize(1024, 768);
-    window.grab();
+};
+
+void BM_ChartRepaint(benchmark::State& state) {
+    PaintedWindow painted;
     for (auto _ : state) {
-        window.Repaint();
-        const QPixmap picture = window.grab();
+        painted.window.Repaint();
+        const QPixmap picture = painted.window.grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
-    state.counters["passes"] = window.chartPassCount();
+    state.counters["passes"] = painted.window.chartPassCount();
 }
 BENCHMARK(BM_ChartRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_PointerMoveReadout(benchmark::State& state) {
-    SettingsFolder folder;
-    FreshStart();
-    MainWindow window;
-    window.resize(1024, 768);
-    window.grab();
-    const int passes = window.chartPassCount();
+    PaintedWindow painted;
+    const int passes = painted.window.chartPassCount();
     int x = 0;
     for (auto _ : state) {
         const QPointF at((x++ % 1000) + 10, 400);
         QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &move);
-        const QPixmap readout = window.grab(QRect(0, 600, 1024, 168));
+        QApplication::sendEvent(&painted.window, &move);
+        const QPixmap readout = painted.window.grab(QRect(0, 600, 1024, 168));
         benchmark::DoNotOptimize(readout.cacheKey());
     }
-    if (window.chartPassCount() != passes) state.SkipWithError("a pointer move ran a chart pass");
+    if (painted.window.chartPassCount() != passes)
+        state.SkipWithError("a pointer move ran a chart pass");
 }
 BENCHMARK(BM_PointerMoveReadout)->Unit(benchmark::kMicrosecond);
 
