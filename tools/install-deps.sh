@@ -11,7 +11,7 @@ packages=(
     emf2svg                                  # independent reader of exported metafiles
     clang-14 libclang-rt-14-dev              # libFuzzer targets
     xvfb xauth                               # a display for the window on a headless machine
-    desktop-file-utils dpkg-dev              # packaging checks
+    desktop-file-utils dpkg-dev file man-db  # packaging checks
 )
 
 missing=()
