@@ -2,7 +2,6 @@
 // Debian's emf2svg-conv, and by our own parsing of the header.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -18,26 +17,24 @@ namespace {
 
 class EmfChart : public EmfChartFixture {
   protected:
-    // Runs the metafile pass into `name` in the temporary folder; gives the bytes written.
-    std::vector<std::uint8_t> Export(const QString& name) {
+    // Runs the metafile pass into "chart.emf" in the temporary folder; gives the bytes written.
+    std::vector<std::uint8_t> Export() {
         EmfSurface probe(window.clientWidth, window.clientHeight, RendererFont());
         layout = ComputeChartLayout(probe, ChartMetafile, window, ViewSettings.margin);
         std::string error;
-        EXPECT_TRUE(ExportChart(folder.filePath(name).toStdString(), window.clientWidth,
+        EXPECT_TRUE(ExportChart(folder.filePath("chart.emf").toStdString(), window.clientWidth,
                                 window.clientHeight, ChartMetafile, window, error))
             << error;
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray data = file.readAll();
-        return std::vector<std::uint8_t>(data.begin(), data.end());
+        return FileBytes("chart.emf");
     }
 
     // The metafile converted by emf2svg-conv.
-    QString ConvertToSvg(const QString& name) {
+    QString ConvertToSvg() {
         const QString converter = QStandardPaths::findExecutable("emf2svg-conv");
         EXPECT_FALSE(converter.isEmpty()) << "emf2svg-conv is missing (Debian package emf2svg)";
         QProcess process;
-        process.start(converter, {"-i", folder.filePath(name), "-o", folder.filePath("out.svg")});
+        process.start(converter,
+                      {"-i", folder.filePath("chart.emf"), "-o", folder.filePath("out.svg")});
         EXPECT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         QFile svg(folder.filePath("out.svg"));
@@ -47,69 +44,77 @@ class EmfChart : public EmfChartFixture {
 
     static int CountMatches(const QString& text, const QString& pattern) {
         int count = 0;
-        auto it = QRegularExpression(pattern).globalMatch(text);
-        while (it.hasNext()) {
-            it.next();
+        for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext(); it.next())
             ++count;
-        }
         return count;
+    }
+
+    // Figure segments the last pass drew: both ends above the horizon and a drawing flag on
+    // the end point.
+    static int DrawnFigureSegments() {
+        int segments = 0;
+        for (int c = 0; c < ConstellationCount; ++c) {
+            const Constellation& figure = ConstellationTable[c];
+            for (int j = 0; figure.shown && j + 1 < figure.pointCount; ++j) {
+                segments += StarTable[figure.points[j]].visible &&
+                            StarTable[figure.points[j + 1]].visible && figure.drawFlags[j + 1];
+            }
+        }
+        return segments;
     }
 
     ChartLayout layout;
 };
 
 TEST_F(EmfChart, IndependentReaderSeesDiscLabelsCaptionsFiguresAndCrosses) {
-    Export("chart.emf");
-    const QString svg = ConvertToSvg("chart.emf");
+    Export();
+    const QString svg = ConvertToSvg();
     ASSERT_FALSE(svg.isEmpty());
 
     // The night sky disc in the white star pen, centred, of the layout's radius.
-    const QRegularExpression disc(
-        "<ellipse cx=\"400\\.0+\" cy=\"300\\.0+\" rx=\"([0-9.]+)\" ry=\"([0-9.]+)\"\\s+"
-        "fill=\"#000040\" stroke=\"#FFFFFF\"");
-    const QRegularExpressionMatch match = disc.match(svg);
-    ASSERT_TRUE(match.hasMatch()) << svg.left(2000).toStdString();
-    EXPECT_DOUBLE_EQ(match.captured(1).toDouble(), layout.radius);
+    const QRegularExpressionMatch disc =
+        QRegularExpression(
+            "<ellipse cx=\"400\\.0+\" cy=\"300\\.0+\" rx=\"([0-9.]+)\" "
+            "ry=\"([0-9.]+)\"\\s+fill=\"#000040\" stroke=\"#FFFFFF\"")
+            .match(svg);
+    ASSERT_TRUE(disc.hasMatch()) << svg.left(2000).toStdString();
+    EXPECT_DOUBLE_EQ(disc.captured(1).toDouble(), layout.radius);
     // The white page with a black frame from the metafile preparation.
     EXPECT_EQ(CountMatches(svg,
                            "<rect x=\"0\\.0+\" y=\"0\\.0+\" width=\"799\\.0+\" "
                            "height=\"599\\.0+\"\\s+fill=\"#FFFFFF\" stroke=\"#000000\""),
               1);
-
     for (const CompassPoint& point : CompassPoints) {
         EXPECT_EQ(CountMatches(svg, QString("CDATA\\[%1\\]").arg(point.label)), 1) << point.label;
     }
-    EXPECT_TRUE(svg.contains("CDATA[2024/03/07  21:05:09]"));
-    EXPECT_TRUE(svg.contains("CDATA[Date & Time of Map:]"));
-    EXPECT_TRUE(svg.contains("CDATA[Dimmest Star Magnitude: 6.5]"));
+    for (const char* caption :
+         {"2024/03/07  21:05:09", "Date & Time of Map:", "Dimmest Star Magnitude: 6.5"}) {
+        EXPECT_TRUE(svg.contains(QString("CDATA[%1]").arg(caption))) << caption;
+    }
 
     // Every figure segment in red and every cross (two strokes) in green.
     const int segments = DrawnFigureSegments();
-    const int crosses = VisibleDeepSkyObjects();
+    int crosses = 0;
+    for (int i = 0; i < DeepSkyCount; ++i) crosses += DeepSkyTable[i].visible ? 1 : 0;
     ASSERT_GT(segments, 50);
     ASSERT_GT(crosses, 20);
-    EXPECT_EQ(CountMatches(svg, "<path d=\"M [-0-9.,]+ L [-0-9.,]+ \" stroke=\"#FF0000\""),
-              segments);
-    EXPECT_EQ(CountMatches(svg, "<path d=\"M [-0-9.,]+ L [-0-9.,]+ \" stroke=\"#00FF00\""),
-              2 * crosses);
+    const QString stroke = "<path d=\"M [-0-9.,]+ L [-0-9.,]+ \" stroke=\"#%1\"";
+    EXPECT_EQ(CountMatches(svg, stroke.arg("FF0000")), segments);
+    EXPECT_EQ(CountMatches(svg, stroke.arg("00FF00")), 2 * crosses);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(EmfChart, HeaderBoundsCountsAndHandlesMatchTheRecords) {
-    const std::vector<std::uint8_t> bytes = Export("chart.emf");
+    const std::vector<std::uint8_t> bytes = Export();
     const std::vector<ParsedRecord> records = ParseRecords(bytes);
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back().type, EMR_EOF);
     EXPECT_EQ(records.back().offset + records.back().size, bytes.size());
-    EXPECT_EQ(ReadU32(bytes, 48), bytes.size());
-    EXPECT_EQ(ReadU32(bytes, 52), records.size());
     // The corner pixels (0, 0) and (width, height) span the bounds.
-    EXPECT_EQ(ReadI32(bytes, 8), 0);
-    EXPECT_EQ(ReadI32(bytes, 12), 0);
-    EXPECT_EQ(ReadI32(bytes, 16), 800);
-    EXPECT_EQ(ReadI32(bytes, 20), 600);
-    EXPECT_EQ(ReadI32(bytes, 72), 800);
-    EXPECT_EQ(ReadI32(bytes, 76), 600);
+    const std::int64_t size = bytes.size(), count = records.size();
+    ExpectFields(
+        bytes, 0,
+        {{48, size}, {52, count}, {8, 0}, {12, 0}, {16, 800}, {20, 600}, {72, 800}, {76, 600}});
 
     // The object table is as large as the highest slot used, and everything created is
     // deleted again by the end.

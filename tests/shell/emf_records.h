@@ -2,7 +2,10 @@
 // the writer's own code.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,21 @@ inline std::uint16_t ReadU16(const std::vector<std::uint8_t>& bytes, std::size_t
     return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
+// One 32-bit field expected at `base + offset`; `value` is compared modulo 2^32, so signed
+// coordinates and unsigned counts or flags fit the same table.
+struct Field {
+    std::size_t offset;
+    std::int64_t value;
+};
+
+inline void ExpectFields(const std::vector<std::uint8_t>& bytes, std::size_t base,
+                         std::initializer_list<Field> fields) {
+    for (const Field& field : fields) {
+        EXPECT_EQ(ReadI32(bytes, base + field.offset), static_cast<std::int32_t>(field.value))
+            << "field at offset " << field.offset;
+    }
+}
+
 // Walks the records by their size fields; stops at a size that is zero, unaligned or too long
 // (the list then ends short of the bytes, which the tests notice).
 inline std::vector<ParsedRecord> ParseRecords(const std::vector<std::uint8_t>& bytes) {
@@ -39,6 +57,12 @@ inline std::vector<ParsedRecord> ParseRecords(const std::vector<std::uint8_t>& b
         offset += record.size;
     }
     return records;
+}
+
+inline std::size_t CountOfType(const std::vector<ParsedRecord>& records, std::uint32_t type) {
+    std::size_t n = 0;
+    for (const ParsedRecord& r : records) n += r.type == type ? 1 : 0;
+    return n;
 }
 
 // The UTF-16 text of an EMR_EXTTEXTOUTW record, as ASCII (tests use ASCII only).

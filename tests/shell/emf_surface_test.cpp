@@ -4,17 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "emf_records.h"
 #include "shell/qt_surface.h"
 
 namespace {
-
-std::size_t Count(const std::vector<ParsedRecord>& records, std::uint32_t type) {
-    std::size_t n = 0;
-    for (const ParsedRecord& r : records) n += r.type == type ? 1 : 0;
-    return n;
-}
 
 TEST(EmfSurfaceObjects, StartsWithBlackPenAndWhiteBrushSelectedExplicitly) {
     EmfSurface surface(200, 100, RendererFont());
@@ -22,8 +17,9 @@ TEST(EmfSurfaceObjects, StartsWithBlackPenAndWhiteBrushSelectedExplicitly) {
     const std::vector<ParsedRecord> records = ParseRecords(bytes);
     ASSERT_GE(records.size(), 4u);
     EXPECT_EQ(records[1].type, EMR_SELECTOBJECT);
-    EXPECT_EQ(ReadU32(bytes, records[1].offset + 8), 0x80000007u);  // BLACK_PEN
-    EXPECT_EQ(ReadU32(bytes, records[2].offset + 8), 0x80000000u);  // WHITE_BRUSH
+    EXPECT_EQ(records[2].type, EMR_SELECTOBJECT);
+    ExpectFields(bytes, records[1].offset, {{8, 0x80000007}});  // BLACK_PEN
+    ExpectFields(bytes, records[2].offset, {{8, 0x80000000}});  // WHITE_BRUSH
 }
 
 TEST(EmfSurfaceObjects, WhiteAndBlackAreStockOthersCreatedAndDeletedWhenReplaced) {
@@ -38,10 +34,10 @@ TEST(EmfSurfaceObjects, WhiteAndBlackAreStockOthersCreatedAndDeletedWhenReplaced
     surface.SelectBrush(Brush{{0, 0, 128}});  // reuses slot 1
     const std::vector<std::uint8_t> bytes = surface.Finish();
     const std::vector<ParsedRecord> records = ParseRecords(bytes);
-    EXPECT_EQ(Count(records, EMR_CREATEPEN), 2u);
-    EXPECT_EQ(Count(records, EMR_CREATEBRUSHINDIRECT), 2u);
+    EXPECT_EQ(CountOfType(records, EMR_CREATEPEN), 2u);
+    EXPECT_EQ(CountOfType(records, EMR_CREATEBRUSHINDIRECT), 2u);
     // Every object created is deleted by the end: the metafile leaves none behind.
-    EXPECT_EQ(Count(records, EMR_DELETEOBJECT), 4u);
+    EXPECT_EQ(CountOfType(records, EMR_DELETEOBJECT), 4u);
     EXPECT_EQ(ReadU16(bytes, 56), 4u);  // slots 0 to 3
     EXPECT_EQ(ReadU32(bytes, 52), records.size());
 }
@@ -66,22 +62,18 @@ TEST(EmfSurfaceText, BottomRightAlignedTextIsBoxedAboveAndLeftOfItsPointWithAdva
     surface.TextOut(100, 50, "NW");
     const std::vector<std::uint8_t> bytes = surface.Finish();
     const std::vector<ParsedRecord> records = ParseRecords(bytes);
-    const ParsedRecord* text = nullptr;
-    for (const ParsedRecord& r : records) {
-        if (r.type == EMR_EXTTEXTOUTW) text = &r;
-    }
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(Count(records, EMR_EXTCREATEFONTINDIRECTW), 1u);
+    EXPECT_EQ(CountOfType(records, EMR_EXTCREATEFONTINDIRECTW), 1u);
+    ASSERT_EQ(CountOfType(records, EMR_EXTTEXTOUTW), 1u);
+    const auto text = std::find_if(records.begin(), records.end(),
+                                   [](const ParsedRecord& r) { return r.type == EMR_EXTTEXTOUTW; });
     EXPECT_EQ(ExtTextOutString(bytes, *text), "NW");
     const int advanceN = metrics.horizontalAdvance(QLatin1Char('N'));
     const int advanceW = metrics.horizontalAdvance(QLatin1Char('W'));
     const std::size_t dx = text->offset + ReadU32(bytes, text->offset + 72);
     EXPECT_EQ(ReadI32(bytes, dx), advanceN);
     EXPECT_EQ(ReadI32(bytes, dx + 4), advanceW);
-    EXPECT_EQ(ReadI32(bytes, text->offset + 8), 100 - advanceN - advanceW);  // bounds left
-    EXPECT_EQ(ReadI32(bytes, text->offset + 12), 50 - metrics.height());     // bounds top
-    EXPECT_EQ(ReadI32(bytes, text->offset + 16), 99);
-    EXPECT_EQ(ReadI32(bytes, text->offset + 20), 49);
+    ExpectFields(bytes, text->offset,  // bounds
+                 {{8, 100 - advanceN - advanceW}, {12, 50 - metrics.height()}, {16, 99}, {20, 49}});
 }
 
 }  // namespace

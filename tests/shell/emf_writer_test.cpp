@@ -7,18 +7,9 @@
 
 namespace {
 
-std::vector<ParsedRecord> OfType(const std::vector<ParsedRecord>& records, std::uint32_t type) {
-    std::vector<ParsedRecord> found;
-    for (const ParsedRecord& r : records) {
-        if (r.type == type) found.push_back(r);
-    }
-    return found;
-}
-
 TEST(EmfWriterHeader, CountsRecordsBytesAndHandlesAndBoundsWhatWasDrawn) {
     EmfWriter writer(800, 600);
-    const std::uint32_t brush = writer.CreateBrush(Brush{{0, 0, 64}});
-    writer.SelectObject(brush);
+    writer.SelectObject(writer.CreateBrush(Brush{{0, 0, 64}}));
     writer.Ellipse(100, 50, 301, 251);
     writer.SetPixel(20, 400, White);
     const Point line[2] = {{500, 10}, {520, 30}};
@@ -31,45 +22,27 @@ TEST(EmfWriterHeader, CountsRecordsBytesAndHandlesAndBoundsWhatWasDrawn) {
     EXPECT_EQ(records.front().size, EmfHeaderSize);
     EXPECT_EQ(records.back().type, EMR_EOF);
     EXPECT_EQ(records.back().offset + records.back().size, bytes.size());
-
-    EXPECT_EQ(ReadU32(bytes, 40), EmfSignature);
-    EXPECT_EQ(ReadU32(bytes, 44), 0x00010000u);
-    EXPECT_EQ(ReadU32(bytes, 48), bytes.size());
-    EXPECT_EQ(ReadU32(bytes, 52), 7u);
-    EXPECT_EQ(ReadU16(bytes, 56), 2u);  // slot 0 and the brush
+    EXPECT_EQ(ReadU16(bytes, 56), 2u);  // handles: slot 0 and the brush
     EXPECT_EQ(ReadU16(bytes, 58), 0u);
-    // Bounds: inclusive; the ellipse leaves out its right and bottom edges.
-    EXPECT_EQ(ReadI32(bytes, 8), 20);
-    EXPECT_EQ(ReadI32(bytes, 12), 10);
-    EXPECT_EQ(ReadI32(bytes, 16), 520);
-    EXPECT_EQ(ReadI32(bytes, 20), 400);
+    const std::int64_t size = bytes.size();
+    ExpectFields(bytes, 0, {{40, EmfSignature}, {44, 0x00010000}, {48, size}, {52, 7}});
+    // Bounds, inclusive: the ellipse leaves out its right and bottom edges.
+    ExpectFields(bytes, 0, {{8, 20}, {12, 10}, {16, 520}, {20, 400}});
     // Frame in 0.01 mm at 96 dpi (2540 / 96 = 26.458 per pixel): 20 px -> 529, 521 px -> 13785.
-    EXPECT_EQ(ReadI32(bytes, 24), 529);
-    EXPECT_EQ(ReadI32(bytes, 28), 265);
-    EXPECT_EQ(ReadI32(bytes, 32), 13785 - 1);
-    EXPECT_EQ(ReadI32(bytes, 36), 10610 - 1);
+    ExpectFields(bytes, 0, {{24, 529}, {28, 265}, {32, 13785 - 1}, {36, 10610 - 1}});
     // Reference device: pixels, millimetres (800 px at 96 dpi = 211.7 mm), micrometres.
-    EXPECT_EQ(ReadI32(bytes, 72), 800);
-    EXPECT_EQ(ReadI32(bytes, 76), 600);
-    EXPECT_EQ(ReadI32(bytes, 80), 212);
-    EXPECT_EQ(ReadI32(bytes, 84), 159);
-    EXPECT_EQ(ReadI32(bytes, 100), 211667);
-    EXPECT_EQ(ReadI32(bytes, 104), 158750);
+    ExpectFields(bytes, 0,
+                 {{72, 800}, {76, 600}, {80, 212}, {84, 159}, {100, 211667}, {104, 158750}});
 }
 
 TEST(EmfWriterHeader, EmptyPictureHasEmptyBoundsAndOnlyHeaderAndEof) {
     EmfWriter writer(10, 10);
     const std::vector<std::uint8_t> bytes = writer.Finish();
     ASSERT_EQ(bytes.size(), EmfHeaderSize + 20u);
-    EXPECT_EQ(ReadU32(bytes, 52), 2u);
-    EXPECT_EQ(ReadI32(bytes, 8), 0);
-    EXPECT_EQ(ReadI32(bytes, 16), -1);
-    EXPECT_EQ(ReadI32(bytes, 20), -1);
     EXPECT_EQ(ReadU16(bytes, 56), 1u);
+    ExpectFields(bytes, 0, {{52, 2}, {8, 0}, {16, -1}, {20, -1}});  // two records, no bounds
     // EMR_EOF: no palette, offset 16, its own size repeated last.
-    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 8), 0u);
-    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 12), 16u);
-    EXPECT_EQ(ReadU32(bytes, EmfHeaderSize + 16), 20u);
+    ExpectFields(bytes, EmfHeaderSize, {{8, 0}, {12, 16}, {16, 20}});
 }
 
 TEST(EmfWriterRecords, ValuesAreLittleEndianAndColoursRedFirst) {
@@ -85,9 +58,8 @@ TEST(EmfWriterRecords, ValuesAreLittleEndianAndColoursRedFirst) {
 TEST(EmfWriterObjects, FreedSlotsAreReusedAndTheTableSizeIsTheHighestSlotPlusOne) {
     EmfWriter writer(100, 100);
     const std::uint32_t pen = writer.CreatePen(Pen{{255, 0, 0}, 1});
-    const std::uint32_t brush = writer.CreateBrush(Brush{{0, 0, 128}});
     EXPECT_EQ(pen, 1u);
-    EXPECT_EQ(brush, 2u);
+    EXPECT_EQ(writer.CreateBrush(Brush{{0, 0, 128}}), 2u);
     writer.DeleteObject(pen);
     writer.DeleteObject(pen);                  // twice: ignored
     writer.DeleteObject(EmfStock(WHITE_PEN));  // stock: never deleted
@@ -95,7 +67,7 @@ TEST(EmfWriterObjects, FreedSlotsAreReusedAndTheTableSizeIsTheHighestSlotPlusOne
     EXPECT_EQ(writer.CreateBrush(Brush{White}), 3u);
     const std::vector<std::uint8_t> bytes = writer.Finish();
     EXPECT_EQ(ReadU16(bytes, 56), 4u);
-    EXPECT_EQ(OfType(ParseRecords(bytes), EMR_DELETEOBJECT).size(), 1u);
+    EXPECT_EQ(CountOfType(ParseRecords(bytes), EMR_DELETEOBJECT), 1u);
 }
 
 TEST(EmfWriterObjects, PenAndBrushRecordsCarryStyleWidthAndColour) {
@@ -106,19 +78,14 @@ TEST(EmfWriterObjects, PenAndBrushRecordsCarryStyleWidthAndColour) {
     const std::vector<std::uint8_t> bytes = writer.Finish();
     const std::vector<ParsedRecord> records = ParseRecords(bytes);
     ASSERT_EQ(records.size(), 5u);
-    const std::size_t pen = records[1].offset;
     EXPECT_EQ(records[1].type, EMR_CREATEPEN);
     EXPECT_EQ(records[1].size, 28u);
-    EXPECT_EQ(ReadU32(bytes, pen + 8), 1u);
-    EXPECT_EQ(ReadU32(bytes, pen + 12), 0u);  // PS_SOLID
-    EXPECT_EQ(ReadU32(bytes, pen + 16), 1u);  // width
-    EXPECT_EQ(ReadU32(bytes, pen + 24), 0x0000FFu);
-    const std::size_t brush = records[2].offset;
+    // Slot, PS_SOLID, width, red as a COLORREF.
+    ExpectFields(bytes, records[1].offset, {{8, 1}, {12, 0}, {16, 1}, {24, 0x0000FF}});
     EXPECT_EQ(records[2].type, EMR_CREATEBRUSHINDIRECT);
     EXPECT_EQ(records[2].size, 24u);
-    EXPECT_EQ(ReadU32(bytes, brush + 12), 0u);  // BS_SOLID
-    EXPECT_EQ(ReadU32(bytes, brush + 16), 0x800000u);
-    EXPECT_EQ(ReadU32(bytes, records[3].offset + 8), 0x80000004u);
+    ExpectFields(bytes, records[2].offset, {{12, 0}, {16, 0x800000}});  // BS_SOLID, dark blue
+    ExpectFields(bytes, records[3].offset, {{8, 0x80000004}});          // stock BLACK_BRUSH
 }
 
 TEST(EmfWriterRecords, PolylineUses16BitPointsWhenTheyFitAnd32BitOtherwise) {
@@ -133,13 +100,11 @@ TEST(EmfWriterRecords, PolylineUses16BitPointsWhenTheyFitAnd32BitOtherwise) {
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[1].type, EMR_POLYLINE16);
     EXPECT_EQ(records[1].size, 28u + 3 * 4);
-    EXPECT_EQ(ReadI32(bytes, records[1].offset + 8), -3);   // bounds left
-    EXPECT_EQ(ReadI32(bytes, records[1].offset + 20), 40);  // bounds bottom
-    EXPECT_EQ(ReadU32(bytes, records[1].offset + 24), 3u);
+    ExpectFields(bytes, records[1].offset, {{8, -3}, {20, 40}, {24, 3}});  // bounds, count
     EXPECT_EQ(static_cast<std::int16_t>(ReadU16(bytes, records[1].offset + 32)), -3);
     EXPECT_EQ(records[2].type, EMR_POLYLINE);
     EXPECT_EQ(records[2].size, 28u + 2 * 8);
-    EXPECT_EQ(ReadI32(bytes, records[2].offset + 36), 40000);
+    ExpectFields(bytes, records[2].offset, {{36, 40000}});  // the second point's x
 }
 
 TEST(EmfWriterRecords, TextCarriesUtf16StringAdvancesAndPaddingToWholeWords) {
@@ -151,17 +116,12 @@ TEST(EmfWriterRecords, TextCarriesUtf16StringAdvancesAndPaddingToWholeWords) {
     const ParsedRecord& text = records[1];
     EXPECT_EQ(text.type, EMR_EXTTEXTOUTW);
     EXPECT_EQ(text.size, 76u + 8 + 3 * 4);  // 6 bytes of text padded to 8
-    EXPECT_EQ(ReadI32(bytes, text.offset + 8), 10);
-    EXPECT_EQ(ReadI32(bytes, text.offset + 20), 19);
-    EXPECT_EQ(ReadU32(bytes, text.offset + 24), 1u);  // GM_COMPATIBLE
-    EXPECT_EQ(ReadI32(bytes, text.offset + 36), 10);
-    EXPECT_EQ(ReadI32(bytes, text.offset + 40), 20);
     EXPECT_EQ(ExtTextOutString(bytes, text), "NNE");
-    EXPECT_EQ(ReadU32(bytes, text.offset + 72), 84u);
-    EXPECT_EQ(ReadU32(bytes, text.offset + 84), 9u);
-    EXPECT_EQ(ReadU32(bytes, text.offset + 92), 8u);
-    EXPECT_EQ(ReadI32(bytes, 8), 10);  // header bounds = the text box
-    EXPECT_EQ(ReadI32(bytes, 12), 4);
+    // Bounds, GM_COMPATIBLE, reference point, offset of the advances, first and last advance;
+    // the header's bounds are the text box.
+    ExpectFields(bytes, text.offset,
+                 {{8, 10}, {20, 19}, {24, 1}, {36, 10}, {40, 20}, {72, 84}, {84, 9}, {92, 8}});
+    ExpectFields(bytes, 0, {{8, 10}, {12, 4}});
 }
 
 TEST(EmfWriterRecords, FontRecordHoldsHeightWeightAndFaceName) {
@@ -178,8 +138,7 @@ TEST(EmfWriterRecords, FontRecordHoldsHeightWeightAndFaceName) {
     const std::size_t at = records[1].offset;
     EXPECT_EQ(records[1].type, EMR_EXTCREATEFONTINDIRECTW);
     EXPECT_EQ(records[1].size, 12u + 320);
-    EXPECT_EQ(ReadI32(bytes, at + 12), -14);
-    EXPECT_EQ(ReadI32(bytes, at + 28), 700);
+    ExpectFields(bytes, at, {{12, -14}, {28, 700}});  // height, weight
     EXPECT_EQ(bytes[at + 39], 0x22);
     EXPECT_EQ(ReadU16(bytes, at + 40), u'D');
     EXPECT_EQ(ReadU16(bytes, at + 40 + 2 * 29), u'r');  // the 30th and 31st units kept
