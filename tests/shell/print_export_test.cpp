@@ -76,106 +76,106 @@ class PrintExport : public EmfChartFixture {
 
 const QString EmfFilter = "Enhanced Metafiles (*.emf)";
 
-TEST_F(PrintExport, FirstExportOffersStarMapThenTheLastPathChosen) {
-    answers = {{folder.filePath("first.emf"), EmfFilter}, {QString(), EmfFilter}};
-    EXPECT_TRUE(RunExportCommand(nullptr, window));
-    EXPECT_FALSE(RunExportCommand(nullptr, window));
-    ASSERT_EQ(offered.size(), 2u);
-    EXPECT_EQ(offered[0], "StarMap.emf");
-    EXPECT_EQ(offered[1], folder.filePath("first.emf"));
-    EXPECT_EQ(offeredFilters.value(0), EmfFilter);
-    EXPECT_EQ(offeredFilters.size(), 4);
-    const QByteArray data = Read("first.emf");
-    const std::vector<std::uint8_t> bytes(data.begin(), data.end());
-    EXPECT_EQ(ReadU32(bytes, 40), EmfSignature);
-    EXPECT_EQ(ReadI32(bytes, 72), 800);  // the window's client size
-    EXPECT_EQ(ReadI32(bytes, 76), 600);
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(PrintExport, NameWithoutExtensionGetsEmfUnlessAnotherFilterWasChosen) {
-    answers = {{folder.filePath("plain"), EmfFilter},
-               {folder.filePath("picture"), "PNG Images (*.png)"}};
-    EXPECT_TRUE(RunExportCommand(nullptr, window));
-    EXPECT_TRUE(RunExportCommand(nullptr, window));
-    EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), folder.filePath("picture.png"));
-    EXPECT_TRUE(Read("plain.emf").startsWith(QByteArray("\x01\x00\x00\x00", 4)));
-    QImage image;
-    ASSERT_TRUE(image.loadFromData(Read("picture.png"), "PNG"));
-    EXPECT_EQ(image.size(), QSize(800, 600));
-    EXPECT_EQ(Files(), (QStringList{"picture.png", "plain.emf"}));
-}
-
-TEST_F(PrintExport, SvgPdfAndPngAreDrawnInTheMetafileLook) {
-    answers = {{folder.filePath("chart.svg"), EmfFilter},
-               {folder.filePath("chart.pdf"), EmfFilter},
-               {folder.filePath("chart.png"), EmfFilter}};
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(RunExportCommand(nullptr, window));
-    const QString svg = QString::fromUtf8(Read("chart.svg"));
-    EXPECT_TRUE(svg.contains("2024/03/07  21:05:09"));  // the date is printed, not on screen
-    EXPECT_TRUE(svg.contains("#000040", Qt::CaseInsensitive));  // the night sky disc
-    EXPECT_TRUE(Read("chart.pdf").startsWith("%PDF"));
-    QImage png;
-    ASSERT_TRUE(png.loadFromData(Read("chart.png"), "PNG"));
-    EXPECT_EQ(png.pixelColor(0, 0), QColor(Qt::black));  // the frame, over the corner pixel
-    EXPECT_EQ(png.pixelColor(1, 1), QColor(Qt::white));  // white page, not the window green
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(PrintExport, CancellingWritesNothingAndLeavesTheScreenPassAlone) {
+// Each answer written in its format, a name without extension getting the chosen filter's
+// (".emf" by default), and the next dialog starting from the last path chosen ("StarMap.emf"
+// at first); a cancelled dialog writes and remembers nothing and runs no pass.
+TEST_F(PrintExport, EachAnswerIsWrittenInItsFormatAndOfferedNextTime) {
+    const struct {
+        const char* answer;
+        QString filter;
+        const char* written;
+    } rows[] = {{"first.emf", EmfFilter, "first.emf"},
+                {"plain", EmfFilter, "plain.emf"},
+                {"picture", "PNG Images (*.png)", "picture.png"},
+                {"chart.svg", EmfFilter, "chart.svg"},
+                {"chart.pdf", EmfFilter, "chart.pdf"}};
+    QString previous = "StarMap.emf";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        answers = {{folder.filePath(row.answer), row.filter}};
+        EXPECT_TRUE(RunExportCommand(nullptr, window));
+        EXPECT_EQ(offered.back(), previous);
+        previous = folder.filePath(row.written);
+        EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), previous);
+    }
     HotSpotCount = 123;  // what the last screen pass left
     EXPECT_FALSE(RunExportCommand(nullptr, window));
     EXPECT_EQ(HotSpotCount, 123);
-    EXPECT_STREQ(ViewSettings.metafileName, "StarMap.emf");
-    EXPECT_TRUE(Files().isEmpty());
-    EXPECT_FALSE(RunPrintCommand(nullptr, window));
-    EXPECT_EQ(printDialogs, 1);
-    EXPECT_EQ(HotSpotCount, 123);
+    EXPECT_EQ(offered.back(), previous);
+    EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), previous);
+    EXPECT_EQ(offeredFilters.value(0), EmfFilter);
+    EXPECT_EQ(offeredFilters.size(), 4);
+    EXPECT_EQ(Files(),
+              (QStringList{"chart.pdf", "chart.svg", "first.emf", "picture.png", "plain.emf"}));
+
+    // All in the metafile look at the window's client size: a metafile header, the printed date
+    // (not on screen), the night sky disc, a white page (not the window green) in a black frame.
+    for (const char* name : {"first.emf", "plain.emf"}) {
+        ExpectFields(FileBytes(name), 0,
+                     {{0, EMR_HEADER}, {40, EmfSignature}, {72, 800}, {76, 600}});
+    }
+    const QString svg = QString::fromUtf8(Read("chart.svg"));
+    EXPECT_TRUE(svg.contains("2024/03/07  21:05:09"));
+    EXPECT_TRUE(svg.contains("#000040", Qt::CaseInsensitive));
+    EXPECT_TRUE(Read("chart.pdf").startsWith("%PDF"));
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(Read("picture.png"), "PNG"));
+    EXPECT_EQ(png.size(), QSize(800, 600));
+    EXPECT_EQ(png.pixelColor(0, 0), QColor(Qt::black));  // the frame, over the corner pixel
+    EXPECT_EQ(png.pixelColor(1, 1), QColor(Qt::white));
     EXPECT_TRUE(messages.empty());
 }
 
+// A missing folder: a message naming the file, nothing written, the path still remembered (only
+// its file name if too long for the 260 bytes kept).
 TEST_F(PrintExport, UnwritableTargetShowsAMessageNamingTheFileAndWritesNothing) {
-    const QString missing = folder.filePath("missing/chart.emf");
-    const QString missingSvg = folder.filePath("missing/chart.svg");
-    answers = {{missing, EmfFilter}, {missingSvg, EmfFilter}};
-    EXPECT_TRUE(RunExportCommand(nullptr, window));
-    EXPECT_TRUE(RunExportCommand(nullptr, window));
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].caption, "Velquorran");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_NE(messages[0].text.find(missing.toStdString()), std::string::npos);
-    EXPECT_NE(messages[1].text.find(missingSvg.toStdString()), std::string::npos);
+    const QString longFolder = folder.filePath(QString(270, QLatin1Char('d')));
+    const struct {
+        QString path;
+        QString remembered;
+    } rows[] = {{folder.filePath("missing/chart.emf"), folder.filePath("missing/chart.emf")},
+                {folder.filePath("missing/chart.svg"), folder.filePath("missing/chart.svg")},
+                {longFolder + "/far.emf", "far.emf"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
+        messages.clear();
+        answers = {{row.path, EmfFilter}};
+        EXPECT_TRUE(RunExportCommand(nullptr, window));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].caption, "Velquorran");
+        EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+        EXPECT_NE(messages[0].text.find(row.path.toStdString()), std::string::npos);
+        EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), row.remembered);
+    }
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
-TEST_F(PrintExport, PathTooLongToRememberKeepsItsFileNameInstead) {
-    const QString longFolder = folder.filePath(QString(270, QLatin1Char('d')));
-    answers = {{longFolder + "/far.emf", EmfFilter}};
-    EXPECT_TRUE(RunExportCommand(nullptr, window));  // the folder is missing: a message
-    EXPECT_STREQ(ViewSettings.metafileName, "far.emf");
-    EXPECT_EQ(messages.size(), 1u);
-}
-
-TEST_F(PrintExport, PrintingGivesOnePageDespiteTheCopiesChosen) {
-    printTo = folder.filePath("page.pdf");
-    EXPECT_TRUE(RunPrintCommand(nullptr, window));
-    const QString pdf = QString::fromLatin1(Read("page.pdf"));
-    ASSERT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+// The print dialog cancelled (no pass), a printer that cannot start ("Could not print", nothing
+// written), then one page printed despite the copies chosen.
+TEST_F(PrintExport, PrintCancelledRefusedOrPrintedOnOnePage) {
+    HotSpotCount = 123;  // what the last screen pass left
+    EXPECT_FALSE(RunPrintCommand(nullptr, window));
+    EXPECT_EQ(HotSpotCount, 123);
     EXPECT_TRUE(messages.empty());
-    // The pass ran in printer coordinates: the hot spots are far beyond an 800 x 600 window.
-    ASSERT_GT(HotSpotCount, 0);
-    EXPECT_GT(HotSpotTable[HotSpotCount - 1].x + HotSpotTable[HotSpotCount - 1].y, 1400);
-}
 
-TEST_F(PrintExport, PrinterThatCannotStartShowsCouldNotPrint) {
     printTo = folder.filePath("missing/page.pdf");
     EXPECT_TRUE(RunPrintCommand(nullptr, window));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Could not print");
     EXPECT_EQ(messages[0].caption, "Could not print");
     EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+
+    printTo = folder.filePath("page.pdf");
+    EXPECT_TRUE(RunPrintCommand(nullptr, window));
+    const QString pdf = QString::fromLatin1(Read("page.pdf"));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(printDialogs, 3);
+    // The pass ran in printer coordinates: the hot spots are far beyond an 800 x 600 window.
+    ASSERT_GT(HotSpotCount, 0);
+    EXPECT_GT(HotSpotTable[HotSpotCount - 1].x + HotSpotTable[HotSpotCount - 1].y, 1400);
 }
 
 // The printer pass on a 200 dpi page image: white sky with a black outline, black filled
@@ -189,26 +189,19 @@ TEST_F(PrintExport, PrintedPageHasWhiteSkyBlackOutlineAndScaledStarCircles) {
     page.setDotsPerMeterY(7874);
     page.fill(Qt::white);
     const QFont font = PrinterFont(RendererFont(14));
-    ChartLayout layout;
-    {
-        QPainter painter(&page);
-        QtSurface probe(painter, font);
-        layout = ComputeChartLayout(probe, ChartPrinter, window, ViewSettings.margin);
-    }
-    {
-        QPainter painter(&page);
-        DrawPrinterPage(painter, window, font);
-    }
+    QPainter painter(&page);
+    QtSurface probe(painter, font);
+    const ChartLayout layout = ComputeChartLayout(probe, ChartPrinter, window, ViewSettings.margin);
+    DrawPrinterPage(painter, window, font);
+    painter.end();
     // 14 px at 96 dpi is 10.5 pt, 29 px at 200 dpi: the line height sets the glyph scale.
     EXPECT_GE(layout.lineHeight, 30);
     EXPECT_EQ(layout.glyphScale, layout.markSize <= 3 ? 1 : layout.markSize / 4);
     EXPECT_GE(layout.glyphScale, 2);
 
     for (int y = 0; y < page.height(); y += 3) {
-        for (int x = 0; x < page.width(); x += 3) {
-            const QColor c = page.pixelColor(x, y);
-            ASSERT_FALSE(c == QColor(0, 0, 64) || c == QColor(0, 0, 128)) << x << "," << y;
-        }
+        for (int x = 0; x < page.width(); x += 3)
+            ASSERT_TRUE(page.pixel(x, y) != qRgb(0, 0, 64) && page.pixel(x, y) != qRgb(0, 0, 128));
     }
     // The disc's left rim (east, whose label hangs below it) is black, white just outside.
     EXPECT_EQ(page.pixelColor(layout.centreX - layout.radius, layout.centreY - 4), Qt::black);
@@ -244,13 +237,14 @@ TEST_F(PrintExport, PrintedPageHasWhiteSkyBlackOutlineAndScaledStarCircles) {
     EXPECT_GT(checked, 20);
 }
 
-// The real save dialog, driven as a user would: it offers "StarMap.emf" in the current folder,
-// takes a typed name without extension, adds ".emf", and asks before overwriting.
-class RealSaveDialog : public EmfChartFixture {
+// The real save dialog, driven as a user would, in the current folder: it offers "StarMap.emf",
+// takes a typed name without extension and adds ".emf", asks before overwriting, takes the PNG
+// filter's extension, and a cancel gives false.
+class RealSaveDialog : public PrintExport {
   protected:
     void SetUp() override {
-        EmfChartFixture::SetUp();
-        std::snprintf(ViewSettings.metafileName, MetafileNameSize, "StarMap.emf");
+        PrintExport::SetUp();
+        SetSavePathAsker(nullptr);  // the real dialog; the base fixture restores what was before
         previousFolder_ = QDir::currentPath();
         QDir::setCurrent(folder.path());
         // Nothing may wait for a user forever: whatever is still open after ten seconds closes.
@@ -267,7 +261,7 @@ class RealSaveDialog : public EmfChartFixture {
     void TearDown() override {
         watchdog_.stop();
         QDir::setCurrent(previousFolder_);
-        EmfChartFixture::TearDown();
+        PrintExport::TearDown();
     }
 
     // Runs `step` on the modal widget of type T once it is up.
@@ -298,7 +292,7 @@ class RealSaveDialog : public EmfChartFixture {
     QTimer watchdog_;
 };
 
-TEST_F(RealSaveDialog, TypedNameGetsEmfAndAnExistingFileIsOverwrittenOnlyAfterAsking) {
+TEST_F(RealSaveDialog, TypedNameGetsItsExtensionAnExistingFileIsReplacedOnlyAfterAsking) {
     QString offered;
     WhenOpen<QFileDialog>([&](QFileDialog* d) { TypeName(d, "typed", &offered); });
     EXPECT_TRUE(RunExportCommand(nullptr, window));
@@ -321,28 +315,24 @@ TEST_F(RealSaveDialog, TypedNameGetsEmfAndAnExistingFileIsOverwrittenOnlyAfterAs
     EXPECT_EQ(offered, "typed.emf");
     EXPECT_TRUE(question.contains("typed.emf")) << question.toStdString();
     EXPECT_GT(QFileInfo(folder.filePath("typed.emf")).size(), 1000);
-    EXPECT_TRUE(messages.empty());
-}
 
-TEST_F(RealSaveDialog, ChoosingThePngFilterMakesPngTheDefaultExtension) {
+    // The PNG filter, the last entry, chosen by keyboard: PNG becomes the default extension.
     WhenOpen<QFileDialog>([](QFileDialog* d) {
         auto* types = d->findChild<QComboBox*>("fileTypeCombo");
         ASSERT_NE(types, nullptr);
         ASSERT_EQ(types->count(), 4);
-        QTest::keyClick(types, Qt::Key_End);  // the last entry, PNG, chosen by keyboard
+        QTest::keyClick(types, Qt::Key_End);
         TypeName(d, "picture", nullptr);
     });
     EXPECT_TRUE(RunExportCommand(nullptr, window));
     QImage png;
-    EXPECT_TRUE(png.load(folder.filePath("picture.png"), "PNG"))
-        << QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString();
+    EXPECT_TRUE(png.load(folder.filePath("picture.png"), "PNG")) << Files().join(' ').toStdString();
     EXPECT_EQ(png.size(), QSize(800, 600));
-}
 
-TEST_F(RealSaveDialog, CancelledDialogGivesFalse) {
     WhenOpen<QFileDialog>([](QFileDialog* d) { d->reject(); });
     EXPECT_FALSE(RunExportCommand(nullptr, window));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(Files(), (QStringList{"picture.png", "typed.emf"}));
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
