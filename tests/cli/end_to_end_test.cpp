@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace {
 
@@ -47,44 +48,62 @@ class EndToEnd : public ::testing::Test {
     const QStringList known_{"--latitude", "51.5", "--time", "2024-01-15T21:00:00"};
 };
 
+// The size of a written picture as its format records it: PNG pixels, SVG millimetres at
+// 96 dpi, PDF points (one a pixel), the metafile header's reference size in pixels.
+QSize PictureSize(const QString& name, const QByteArray& data) {
+    if (name.endsWith(".png")) return QImage::fromData(data, "PNG").size();
+    if (name.endsWith(".emf") && data.size() >= 80)
+        return QSize(qFromLittleEndian<qint32>(data.constData() + 72),
+                     qFromLittleEndian<qint32>(data.constData() + 76));
+    const bool svg = name.endsWith(".svg");
+    const auto size =
+        QRegularExpression(svg ? "<svg[^>]*width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""
+                               : "/MediaBox \\[0 0 ([0-9]+)\\.0+ ([0-9]+)\\.0+\\]")
+            .match(QString::fromLatin1(data));
+    const double scale = svg ? 96 / 25.4 : 1;
+    return QSize(qRound(size.captured(1).toDouble() * scale),
+                 qRound(size.captured(2).toDouble() * scale));
+}
+
 }  // namespace
 
-TEST_F(EndToEnd, PngOfTheAskedSize) {
-    const RunResult run = Chart(known_ + QStringList{"--size", "640x480", "--figures", "all",
-                                                     "--deep-sky", "-o", "chart.png"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
-    const QImage image(Path("chart.png"));
-    EXPECT_EQ(image.size(), QSize(640, 480));
-    EXPECT_EQ(image.pixel(0, 479), qRgb(0, 48, 0));
-}
-
-TEST_F(EndToEnd, SvgOfTheAskedSize) {
-    const RunResult run = Chart(known_ + QStringList{"--size", "500x400", "-o", "chart.svg"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+// Each format of the asked (or the default 1200 x 900) size, written alone and silently, with
+// the marks of its format and look: PNG in the screen's window green, the SVG's view box and
+// printed date, a whole one-page PDF, the metafile's " EMF" signature and its size field.
+TEST_F(EndToEnd, EachFormatIsWrittenOfTheAskedSize) {
+    const struct {
+        const char* name;
+        QStringList options;
+        QSize size;
+    } rows[] = {{"chart.png", {"--size", "640x480", "--figures", "all", "--deep-sky"}, {640, 480}},
+                {"chart.svg", {"--size", "500x400"}, {500, 400}},
+                {"chart.pdf", {"--print"}, {1200, 900}},
+                {"chart.emf", {"--size", "700x500"}, {700, 500}}};
+    QStringList written;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const RunResult run = Chart(known_ + row.options + QStringList{"-o", row.name});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        written << row.name;
+        written.sort();
+        EXPECT_EQ(Entries(), written);
+        EXPECT_EQ(PictureSize(row.name, Bytes(row.name)), row.size);
+    }
+    EXPECT_EQ(QImage(Path("chart.png")).pixel(0, 479), qRgb(0, 48, 0));
     const QString svg = QString::fromUtf8(Bytes("chart.svg"));
-    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 500 400\"")));
-    const auto size =
-        QRegularExpression(QStringLiteral("<svg[^>]*width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""))
-            .match(svg);
-    ASSERT_TRUE(size.hasMatch());
-    EXPECT_NEAR(size.captured(1).toDouble() * 96 / 25.4, 500, 0.5);
-    EXPECT_NEAR(size.captured(2).toDouble() * 96 / 25.4, 400, 0.5);
-    EXPECT_TRUE(svg.contains(QStringLiteral("2024/01/15  21:00:00")));
-}
-
-TEST_F(EndToEnd, PdfIsOnePageOfTheAskedSize) {
-    const RunResult run = Chart(known_ + QStringList{"--print", "-o", "chart.pdf"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 500 400\""));
+    EXPECT_TRUE(svg.contains("2024/01/15  21:00:00"));
     const QByteArray pdf = Bytes("chart.pdf");
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-    const auto count =
-        QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(pdf));
-    ASSERT_TRUE(count.hasMatch());
-    EXPECT_EQ(count.captured(1), QStringLiteral("1"));
-    // The default 1200 x 900 pixels, one point each.
-    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 1200.000000 900.000000]"));
+    EXPECT_EQ(QRegularExpression("/Count (\\d+)").match(QString::fromLatin1(pdf)).captured(1), "1");
+    const QByteArray emf = Bytes("chart.emf");
+    ASSERT_GE(emf.size(), 108);
+    EXPECT_EQ(qFromLittleEndian<quint32>(emf.constData()), 1u);  // EMR_HEADER first
+    EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(emf.constData() + 48), quint32(emf.size()));
 }
 
 TEST_F(EndToEnd, ListNamesWhatIsUpOnAWinterEveningInLondon) {
