@@ -42,22 +42,17 @@ TEST(EmfSurfaceObjects, WhiteAndBlackAreStockOthersCreatedAndDeletedWhenReplaced
     EXPECT_EQ(ReadU32(bytes, 52), records.size());
 }
 
-TEST(EmfSurfaceMetrics, AreTheScreenFontsAndTheSizeIsTheOneGiven) {
+// Measured with the screen font, and bottom-right aligned text boxed above and left of its point.
+TEST(EmfSurfaceText, MeasuresWithTheScreenFontAndBoxesAlignedTextWithItsAdvances) {
     const QFont font = RendererFont();
-    EmfSurface surface(640, 480, font);
     const QFontMetrics metrics(font);
+    EmfSurface surface(300, 200, font);
     const TextMetrics tm = surface.GetTextMetrics();
     EXPECT_EQ(tm.height, metrics.ascent() + metrics.descent());
     EXPECT_EQ(tm.aveCharWidth, metrics.averageCharWidth());
     EXPECT_EQ(tm.pitchAndFamily & TMPF_FIXED_PITCH, TMPF_FIXED_PITCH);  // variable pitch
-    EXPECT_EQ(surface.HorizontalResolution(), 640);
-    EXPECT_EQ(surface.VerticalResolution(), 480);
-}
-
-TEST(EmfSurfaceText, BottomRightAlignedTextIsBoxedAboveAndLeftOfItsPointWithAdvances) {
-    const QFont font = RendererFont();
-    const QFontMetrics metrics(font);
-    EmfSurface surface(300, 200, font);
+    EXPECT_EQ(surface.HorizontalResolution(), 300);
+    EXPECT_EQ(surface.VerticalResolution(), 200);
     surface.SetTextAlign(TA_RIGHT | TA_BOTTOM);
     surface.TextOut(100, 50, "NW");
     const std::vector<std::uint8_t> bytes = surface.Finish();
