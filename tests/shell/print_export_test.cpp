@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cmath>
-#include <cstring>
+#include <cstdio>
 
 #include "emf_chart_fixture.h"
 #include "emf_records.h"
@@ -61,7 +61,10 @@ class PrintExport : public EmfChartFixture {
         QFile file(folder.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files); }
+    // Everything in the folder, files and folders alike.
+    QStringList Files() const {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
 
     std::vector<SaveChoice> answers;
     std::vector<QString> offered;
@@ -147,7 +150,7 @@ TEST_F(PrintExport, UnwritableTargetShowsAMessageNamingTheFileAndWritesNothing) 
         EXPECT_NE(messages[0].text.find(row.path.toStdString()), std::string::npos);
         EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), row.remembered);
     }
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(Files().isEmpty());
 }
 
 // The print dialog cancelled (no pass), a printer that cannot start ("Could not print", nothing
@@ -164,7 +167,7 @@ TEST_F(PrintExport, PrintCancelledRefusedOrPrintedOnOnePage) {
     EXPECT_EQ(messages[0].text, "Could not print");
     EXPECT_EQ(messages[0].caption, "Could not print");
     EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(Files().isEmpty());
 
     printTo = folder.filePath("page.pdf");
     EXPECT_TRUE(RunPrintCommand(nullptr, window));
