@@ -8,10 +8,7 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
-#include "catalog/loaders.h"
-#include "catalog/sky_model.h"
-#include "chart/chart_pass.h"
-#include "chart/view_settings.h"
+#include "bench_support.h"
 #include "shell/chart_export.h"
 #include "shell/emf_export.h"
 #include "shell/emf_surface.h"
@@ -19,30 +16,20 @@
 
 namespace {
 
-class BenchWindow : public ChartWindow {
-  public:
-    int ClientWidth() const override { return 1920; }
-    int ClientHeight() const override { return 1080; }
-    SystemTime PickerTime() const override { return SystemTime{2024, 3, 4, 7, 21, 5, 9, 0}; }
-};
+const BenchWindow Window(1920, 1080, SystemTime{2024, 3, 4, 7, 21, 5, 9, 0});
 
-// The catalogues once, everything shown, the faintest limit the scrollbar allows.
+// The shipped sky with everything shown, once; the export writers need the shell's pens too.
 void PrepareFullChart() {
     static bool done = false;
     if (done) return;
     done = true;
-    LoadAllCatalogues();
+    PrepareFullSky(40.0);
     CreateDrawingObjects();
-    ViewSettings.latitude = 40.0;
-    ViewSettings.dimmestMagnitude = 6.5;
-    for (int i = 0; i < ConstellationCount; ++i) ConstellationTable[i].shown = true;
-    for (int i = 0; i < DeepSkyCount; ++i) DeepSkyTable[i].shown = true;
 }
 
 void Export(benchmark::State& state, ExportWriter writer) {
     PrepareFullChart();
-    const BenchWindow window;
-    const ExportJob job{1920, 1080, ChartMetafile, window, RendererFont()};
+    const ExportJob job{1920, 1080, ChartMetafile, Window, RendererFont()};
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;
@@ -68,10 +55,9 @@ void BM_ExportPdf(benchmark::State& state) {
 // The metafile as the "To File..." command writes it: rendered, written aside, renamed into place.
 void BM_ExportEmfToFile(benchmark::State& state) {
     PrepareFullChart();
-    const BenchWindow window;
     const QTemporaryDir folder;
     const std::string path = folder.filePath("StarMap.emf").toStdString();
-    const ExportJob job{1920, 1080, ChartMetafile, window, RendererFont()};
+    const ExportJob job{1920, 1080, ChartMetafile, Window, RendererFont()};
     for (auto _ : state) {
         std::string error;
         if (!WriteChartFile(path, WriteEmfChart, job, error)) state.SkipWithError(error.c_str());

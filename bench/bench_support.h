@@ -35,20 +35,7 @@ class NullSurface final : public Surface {
     int height_;
 };
 
-// A window of a fixed client size whose picker shows a fixed instant.
-class BenchWindow final : public ChartWindow {
-  public:
-    BenchWindow(int width, int height, SystemTime time)
-        : width_(width), height_(height), time_(time) {}
-    int ClientWidth() const override { return width_; }
-    int ClientHeight() const override { return height_; }
-    SystemTime PickerTime() const override { return time_; }
-
-  private:
-    int width_;
-    int height_;
-    SystemTime time_;
-};
+using BenchWindow = FixedChartWindow;
 
 // The shipped catalogues loaded afresh, every figure and deep-sky object shown, magnitude 6.5,
 // the given latitude; messages are dropped so that none can stall a run.

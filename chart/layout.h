@@ -29,6 +29,22 @@ class ChartWindow {
     virtual SystemTime PickerTime() const = 0;
 };
 
+// A chart window with a fixed client size whose picker shows a fixed instant: the headless
+// renderer's window, and the benchmarks'.
+class FixedChartWindow final : public ChartWindow {
+  public:
+    FixedChartWindow(int width, int height, SystemTime time)
+        : width_(width), height_(height), time_(time) {}
+    int ClientWidth() const override { return width_; }
+    int ClientHeight() const override { return height_; }
+    SystemTime PickerTime() const override { return time_; }
+
+  private:
+    int width_;
+    int height_;
+    SystemTime time_;
+};
+
 struct ChartLayout {
     int lineHeight = 0;
     int capsWidth = 0;

@@ -9,21 +9,6 @@
 #include "chart/layout.h"
 #include "cli/options.h"
 
-// The chart's window for the renderer: a fixed date and time, the picture's size.
-class FixedTimeWindow final : public ChartWindow {
-  public:
-    FixedTimeWindow(SystemTime time, int width, int height)
-        : time_(time), width_(width), height_(height) {}
-    int ClientWidth() const override { return width_; }
-    int ClientHeight() const override { return height_; }
-    SystemTime PickerTime() const override { return time_; }
-
-  private:
-    SystemTime time_;
-    int width_;
-    int height_;
-};
-
 // The current local date and time, as a picker set to now would hold it.
 SystemTime CurrentLocalTime();
 

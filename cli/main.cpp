@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     if (!ApplyOptions(options, SettingsFileName, error)) return BadOptions(error);
 
     const SystemTime time = options.time.value_or(CurrentLocalTime());
-    const FixedTimeWindow window(time, options.width, options.height);
+    const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
     if (!options.output.empty()) {
         if (!ExportChart(options.output, options.width, options.height, mode, window, error)) {

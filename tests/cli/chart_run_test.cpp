@@ -67,7 +67,7 @@ TEST_F(ChartRunTest, ListHoldsEveryHotSpotInPassOrderAllAboveTheHorizon) {
     const ChartOptions options =
         Options({"--latitude", "51.5", "--deep-sky", "--magnitude", "5", "--size", "1000x800"});
     ASSERT_TRUE(ApplyOptions(options, "no-such-file", error));
-    const FixedTimeWindow window(SystemTime{2024, 1, 1, 15, 21, 0, 0, 0}, 1000, 800);
+    const FixedChartWindow window(1000, 800, SystemTime{2024, 1, 1, 15, 21, 0, 0, 0});
     RunPassForList(options, window);
     const std::vector<PlacedObject> objects = CollectPlacedObjects();
     ASSERT_EQ(int(objects.size()), HotSpotCount);
