@@ -7,7 +7,7 @@
 #include <climits>
 #include <cmath>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 
 // x reduced into [0, m) with m > 0. fmod keeps the sign of x; a negative remainder is lifted by
 // one m. When that remainder is smaller than half an ulp of m the sum rounds to m itself, so the

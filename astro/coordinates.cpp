@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "base/degrees.h"
 
 // Altitude and azimuth of an object at right ascension (h) and declination (deg), for sidereal
 // time (h) and latitude (deg, north positive):
@@ -19,19 +20,24 @@
 // then the west rule), so every finite input gives altitude in [-90, 90], azimuth in [0, 360].
 void EquatorialToHorizon(double rightAscension, double declination, double siderealTime,
                          double latitude, double& altitude, double& azimuth) {
-    const double pi = 4 * std::atan(1.0);
+    double sinP = 0, cosP = 0;
+    LatitudeSinCos(latitude, sinP, cosP);
+    EquatorialToHorizonSinCos(rightAscension, declination, siderealTime, sinP, cosP, altitude,
+                              azimuth);
+}
+
+void LatitudeSinCos(double latitude, double& sine, double& cosine) {
+    const double p = latitude * Pi() / 180;
+    sine = std::sin(p);
+    cosine = std::cos(p);
+}
+
+// The body of EquatorialToHorizon, after the latitude's sine and cosine.
+void EquatorialToHorizonSinCos(double rightAscension, double declination, double siderealTime,
+                               double sinP, double cosP, double& altitude, double& azimuth) {
+    const double pi = Pi();
     const double h = (siderealTime - rightAscension) * pi / 12;
     const double d = declination * pi / 180;
-    const double p = latitude * pi / 180;
-    // The chart converts every star on every repaint for one latitude: its sine and cosine are
-    // kept from the previous call (per thread, so the routine stays reentrant). The values are
-    // the very ones std::sin and std::cos give, so results do not depend on the call history.
-    thread_local double lastP = 0.0, sinP = 0.0, cosP = 1.0;
-    if (p != lastP || std::signbit(p) != std::signbit(lastP)) {  // NaN never equals itself
-        sinP = std::sin(p);
-        cosP = std::cos(p);
-        lastP = p;
-    }
     const double sinD = std::sin(d), cosD = std::cos(d);
     const double sinA = sinD * sinP + cosD * cosP * std::cos(h);
     const double a = std::asin(std::clamp(sinA, -1.0, 1.0));
@@ -56,7 +62,7 @@ double Obliquity(int year, int month, double day) {
 // The sine argument is limited to [-1, 1] against rounding where b + e reaches 90 degrees.
 void EclipticToEquatorial(int year, int month, double day, double longitude, double latitude,
                           double& rightAscension, double& declination) {
-    const double pi = 4 * std::atan(1.0);
+    const double pi = Pi();
     const double l = longitude * pi / 180;
     const double b = latitude * pi / 180;
     const double e = Obliquity(year, month, day) * pi / 180;

@@ -11,6 +11,16 @@
 void EquatorialToHorizon(double rightAscension, double declination, double siderealTime,
                          double latitude, double& altitude, double& azimuth);
 
+// The same conversion for a latitude given by its sine and cosine (LatitudeSinCos), for callers
+// that convert many objects for one observer: the results are the very numbers
+// EquatorialToHorizon gives for that latitude.
+void EquatorialToHorizonSinCos(double rightAscension, double declination, double siderealTime,
+                               double sinLatitude, double cosLatitude, double& altitude,
+                               double& azimuth);
+
+// Sine and cosine of a latitude in degrees, converted to radians as EquatorialToHorizon does.
+void LatitudeSinCos(double latitude, double& sine, double& cosine);
+
 // Mean obliquity of the ecliptic, degrees, at 0h of the given date.
 double Obliquity(int year, int month, double day);
 

@@ -8,8 +8,8 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
-#include "astro/degrees.h"
 #include "astro/orbits.h"
+#include "base/degrees.h"
 
 namespace {
 

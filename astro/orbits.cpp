@@ -9,6 +9,8 @@
 #include <cstring>
 #include <limits>
 
+#include "base/degrees.h"
+
 Body BodyTable[BodyCount];
 
 namespace {
@@ -83,7 +85,7 @@ double SolveKepler(double meanAnomaly, double eccentricity) {
     if (!std::isfinite(meanAnomaly) || !(e >= 0.0 && e < 1.0)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const double pi = 4 * std::atan(1.0);
+    const double pi = Pi();
     const double m = meanAnomaly * pi / 180;
     double bigE = m;
     constexpr int MaxSteps = 100;

@@ -9,9 +9,9 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
-#include "astro/degrees.h"
 #include "astro/moon.h"
 #include "astro/orbits.h"
+#include "base/degrees.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // on its own. Every iteration starts from fresh tables (ResetSkyModel).
 #include <benchmark/benchmark.h>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 

@@ -34,8 +34,7 @@ BENCHMARK(BM_ChartPassComputingHalf)->Unit(benchmark::kMillisecond);
 void BM_FindHotSpot(benchmark::State& state) {
     PrepareSky();
     NullSurface surface(1920, 1080);
-    SystemTime time;
-    PlaceChartObjects(Window, surface, ChartScreen, 3, time);
+    PlaceChartObjects(Window, surface, ChartScreen, 3, ViewFromSettings(), ViewSettings.latitude);
     int x = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(FindHotSpot(x, 540));

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "bench_support.h"
-#include "shell/chart_export.h"
-#include "shell/emf_export.h"
-#include "shell/emf_surface.h"
+#include "render/chart_export.h"
+#include "render/emf_export.h"
+#include "render/emf_surface.h"
 #include "shell/shell_objects.h"
 
 namespace {

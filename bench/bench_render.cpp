@@ -11,8 +11,8 @@
 #include <QPainter>
 
 #include "bench_support.h"
-#include "shell/chart_export.h"
-#include "shell/qt_surface.h"
+#include "render/chart_export.h"
+#include "render/qt_surface.h"
 #include "shell/shell_objects.h"
 
 namespace {

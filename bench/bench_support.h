@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_pass.h"
@@ -40,7 +40,7 @@ using BenchWindow = FixedChartWindow;
 // The shipped catalogues loaded afresh, every figure and deep-sky object shown, magnitude 6.5,
 // the given latitude; messages are dropped so that none can stall a run.
 inline void PrepareFullSky(double latitude) {
-    SetMessageHandler([](const MessageRequest&) {});
+    Messages().Replace([](const MessageRequest&) {});
     InitProjectionPi();
     ResetViewSettings();
     ResetSkyModel();

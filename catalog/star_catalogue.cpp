@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 #include "catalog/text_fields.h"

@@ -6,12 +6,11 @@
 #include <cstdio>
 
 #include "catalog/sky_model.h"
+#include "chart/chart_colours.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
 
 namespace {
-
-inline constexpr Rgb WindowBackground{0, 48, 0};
 
 // The pens, brushes and colours that one mode draws with.
 struct ModeAttributes {
@@ -46,54 +45,46 @@ void DrawFigures(Surface& surface) {
 
 // The bodies from Pluto to the Sun: rings of markSize (twice that for the Moon and the Sun) in
 // the star pen filled with the sky brush, the Sun filled with the star brush and drawn last.
-void DrawBodies(Surface& surface, const ChartLayout& layout, const ModeAttributes& look) {
+void DrawBodies(Surface& surface, const ChartPassResult& pass, const ModeAttributes& look) {
     surface.SelectPen(look.starPen);
     surface.SelectBrush(look.skyBrush);
+    // The placed bodies close the list, in the order of the rows walked here.
+    auto body = std::find_if(pass.placed.begin(), pass.placed.end(),
+                             [](const PlacedObject& o) { return o.kind == PlacedKind::Body; });
     for (int row = PlutoRow; row >= SunRow; --row) {
-        if (row == SunRow) surface.SelectBrush(look.starBrush);
-        double altitude = 0;
-        double azimuth = 0;
-        BodyToHorizon(row, altitude, azimuth);
-        if (!(altitude > 0)) continue;
-        const Point p =
-            ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-        DrawCircle(surface, p.x, p.y, BodyRadius(row, layout.markSize));
+        if (row == SunRow) surface.SelectBrush(look.starBrush);  // whether or not the Sun is up
+        if (body == pass.placed.end() || body->index != row) continue;
+        DrawCircle(surface, body->position.x, body->position.y,
+                   BodyRadius(row, pass.layout.markSize));
+        ++body;
     }
 }
 
 // The caption column at x = margin, each text's bottom on its line: the chart's date and time
 // (not on screen, where the picker shows it), the picker's label and the magnitude limit.
-void DrawCaptions(Surface& surface, ChartMode mode, const ChartLayout& layout,
-                  const SystemTime& time, int margin) {
-    char text[80];
+void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin) {
+    const ChartLayout& layout = pass.layout;
     surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
-    if (mode == ChartMetafile || mode == ChartPrinter) {
-        std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", time.year, time.month,
-                      time.day, time.hour, time.minute, time.second);
-        surface.TextOut(margin, layout.dateTextY, text);
-    }
+    if (mode == ChartMetafile || mode == ChartPrinter)
+        surface.TextOut(margin, layout.dateTextY, ChartInstantText(pass.time));
     surface.TextOut(margin, layout.dateLabelY, "Date & Time of Map:");
-    std::snprintf(text, sizeof text, "Dimmest Star Magnitude: %3.1f",
-                  ViewSettings.dimmestMagnitude);
+    char text[80];
+    std::snprintf(text, sizeof text, "Dimmest Star Magnitude: %3.1f", pass.view.dimmestMagnitude);
     surface.TextOut(margin, layout.magnitudeTextY, text);
 }
 
 }  // namespace
 
-// Draws the chart from the visibility and positions that PlaceChartObjects left in the sky model.
-// The sky is the day brush while the Sun's altitude is above 0, else the night brush (white on
-// paper). Screen: white pen and white text on the window's green; metafile: two white corner
-// pixels and a frame in the surface's default pen and brush so that the picture keeps the full
-// page size; printer: black on white, stars as circles scaled to the printer's font.
-void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layout, int margin,
-                      const SystemTime& time, const Pen& figurePen, const Pen& deepSkyPen,
-                      const Brush& skyDayBrush, const Brush& skyNightBrush) {
-    double altitude = 0;
-    double azimuth = 0;
-    BodyToHorizon(SunRow, altitude, azimuth);
-
+// Draws the chart from what PlaceChartObjects placed. The sky is the day brush while the Sun is
+// above the horizon, else the night brush (white on paper). Screen: white pen and white text on
+// the window's green; metafile: two white corner pixels and a frame in the surface's default pen
+// and brush so that the picture keeps the full page size; printer: black on white, stars as
+// circles scaled to the printer's font.
+void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
+                      const ChartPens& pens) {
+    const ChartLayout& layout = pass.layout;
     ModeAttributes look;
-    look.skyBrush = altitude > 0 ? skyDayBrush : skyNightBrush;
+    look.skyBrush = pass.sunUp ? pens.skyDayBrush : pens.skyNightBrush;
     if (mode == ChartMetafile) {
         surface.SetPixel(0, 0, White);
         surface.SetPixel(layout.width, layout.height, White);
@@ -107,7 +98,7 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layou
     } else {
         surface.SelectPen(StockPen(WHITE_PEN));
         surface.SetTextColor(White);
-        surface.SetBkColor(WindowBackground);
+        surface.SetBkColor(BackgroundColour);
     }
 
     // Sky disc.
@@ -117,41 +108,37 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layou
 
     // Compass labels on the rim, each running away from the disc.
     for (const CompassPoint& compass : CompassPoints) {
-        const Point p =
-            ProjectToChart(0.0, compass.azimuth, layout.centreX, layout.centreY, layout.radius);
+        const Point p = ProjectToChart(0.0, compass.azimuth, layout.centreX, layout.centreY,
+                                       layout.radius, pass.view.orientationAzimuth);
         surface.SetTextAlign(CompassAlignment(p, layout.centreX, layout.centreY));
         surface.TextOut(p.x, p.y, compass.label);
     }
 
-    surface.SelectPen(figurePen);
+    surface.SelectPen(pens.figurePen);
     DrawFigures(surface);
 
-    // Stars: placed and within the magnitude limit (faint figure vertices stay undrawn).
+    // Stars with a mark of their own (faint figure vertices stay undrawn).
     surface.SelectPen(look.starPen);
     surface.SelectBrush(look.starBrush);
-    const double dimmest = ViewSettings.dimmestMagnitude;
-    for (int number = 1; number <= MaxStarNumber; ++number) {
-        const Star& star = StarTable[number];
-        if (!star.visible || !(star.magnitude <= dimmest)) continue;
-        DrawStarGlyph(surface, star.chartX, star.chartY, star.magnitude, look.glyphColour,
-                      look.glyphScale);
+    for (const PlacedObject& star : pass.placed) {
+        if (star.kind != PlacedKind::Star || !star.marked) continue;
+        DrawStarGlyph(surface, star.position.x, star.position.y, StarTable[star.index].magnitude,
+                      pass.view.dimmestMagnitude, look.glyphColour, look.glyphScale);
     }
 
     // Deep-sky objects: an upright cross of half-length markSize.
-    surface.SelectPen(deepSkyPen);
+    surface.SelectPen(pens.deepSkyPen);
     const int s = layout.markSize;
-    const int deepSkyRows = std::clamp(DeepSkyCount, 0, static_cast<int>(DeepSkyTable.size()));
-    for (int i = 0; i < deepSkyRows; ++i) {
-        const DeepSkyObject& object = DeepSkyTable[i];
-        if (!object.visible) continue;
-        const int x = object.chartX;
-        const int y = object.chartY;
+    for (const PlacedObject& object : pass.placed) {
+        if (object.kind != PlacedKind::DeepSky) continue;
+        const int x = object.position.x;
+        const int y = object.position.y;
         const Point across[2] = {{ShiftClamped(x, -std::int64_t{s}), y}, {ShiftClamped(x, s), y}};
         surface.Polyline(across, 2);
         const Point upright[2] = {{x, ShiftClamped(y, -std::int64_t{s})}, {x, ShiftClamped(y, s)}};
         surface.Polyline(upright, 2);
     }
 
-    DrawBodies(surface, layout, look);
-    DrawCaptions(surface, mode, layout, time, margin);
+    DrawBodies(surface, pass, look);
+    DrawCaptions(surface, mode, pass, margin);
 }

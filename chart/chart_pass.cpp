@@ -9,11 +9,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "astro/calendar.h"
-#include "astro/message_box.h"
 #include "astro/planets.h"
+#include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
 
@@ -65,40 +66,44 @@ void DeepSkyLabel(const DeepSkyObject& object, char (&text)[HotSpotTextSize]) {
 }
 
 // Marks a star or deep-sky object visible and stores its chart position when it stands above
-// the horizon (altitude > 0, strictly); otherwise leaves it invisible. Returns whether it is up.
+// the horizon; otherwise leaves it invisible. Returns the placed object, or nothing.
 template <typename Object>
-bool PlaceAboveHorizon(Object& object, const ChartLayout& layout) {
-    double altitude = 0;
-    double azimuth = 0;
-    ToHorizon(object.rightAscension, object.declination, altitude, azimuth);
-    if (!(altitude > 0)) return false;
+std::optional<PlacedObject> PlaceAboveHorizon(Object& object, PlacedKind kind, int index,
+                                              const Observer& observer, const ChartView& view,
+                                              const ChartLayout& layout) {
+    PlacedObject placed;
+    placed.kind = kind;
+    placed.index = index;
+    ObserverHorizon(observer, object.rightAscension, object.declination, placed.altitude,
+                    placed.azimuth);
+    if (!AboveHorizon(placed.altitude)) return std::nullopt;
     object.visible = true;
-    const Point p =
-        ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-    object.chartX = p.x;
-    object.chartY = p.y;
-    return true;
+    placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,
+                                     layout.centreY, layout.radius, view.orientationAzimuth);
+    object.chartX = placed.position.x;
+    object.chartY = placed.position.y;
+    return placed;
 }
 
-// The next hot spot for a star or deep-sky object at (x, y): stars and deep-sky objects share
-// the first CatalogueHotSpotLimit entries, leaving room for the ten bodies. Past the limit the
-// object is counted in `overflow` and gets none (nullptr). The caller writes the label and then
-// raises HotSpotCount, so a reader always sees complete entries.
-HotSpot* CatalogueHotSpot(int x, int y, int radius, int& overflow) {
+// The next hot spot for a star or deep-sky object at `p`: stars and deep-sky objects share the
+// first CatalogueHotSpotLimit entries, leaving room for the ten bodies. Past the limit the object
+// is counted in `overflow` and gets none (nullptr). The caller writes the label and then raises
+// HotSpotCount, so a reader always sees complete entries.
+HotSpot* CatalogueHotSpot(Point p, int radius, int& overflow) {
     if (HotSpotCount < 0 || HotSpotCount >= CatalogueHotSpotLimit) {
         ++overflow;
         return nullptr;
     }
     HotSpot& spot = HotSpotTable[HotSpotCount];
-    spot.x = x;
-    spot.y = y;
+    spot.x = p.x;
+    spot.y = p.y;
     spot.radius = radius;
     return &spot;
 }
 
 // A star's hit radius, floor(dimmest - magnitude), held within the int range.
-int StarHotSpotRadius(double magnitude) {
-    return TruncateToInt(std::floor(ViewSettings.dimmestMagnitude - magnitude));
+int StarHotSpotRadius(double magnitude, double dimmest) {
+    return TruncateToInt(std::floor(dimmest - magnitude));
 }
 
 }  // namespace
@@ -119,50 +124,76 @@ void MessageBoxFormatted(const char* caption, const char* format, ...) {
     ShowMessage(request);
 }
 
+ChartView ViewFromSettings() {
+    return ChartView{ViewSettings.orientationAzimuth, ViewSettings.dimmestMagnitude};
+}
+
+std::string ChartInstantText(const SystemTime& time) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", time.year, time.month,
+                  time.day, time.hour, time.minute, time.second);
+    return text;
+}
+
 // The chart pass's first half; the drawing follows in DrawChartObjects.
 //   day = wDay + DecimalHours(wHour, wMinute, wSecond) / 24
 //   siderealTime = LocalSiderealTime(wYear, wMonth, day, 0, 0)  (Greenwich, clock = UT)
 // Then stars 1..9110 (bright enough, or a figure vertex however faint), shown deep-sky objects and
-// bodies Pluto..Sun: an object with altitude > 0 is marked visible, projected and given a hot
+// bodies Pluto..Sun: an object above the horizon is marked visible, projected and given a hot
 // spot. Stars and deep-sky objects share CatalogueHotSpotLimit entries; the excess is counted and
 // reported once; the bodies are appended after them.
-ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
-                              int margin, SystemTime& time) {
-    const ChartLayout layout = ComputeChartLayout(surface, mode, window, margin);
-    time = window.PickerTime();
+ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
+                                  int margin, const ChartView& view, double latitude) {
+    ChartPassResult pass;
+    pass.view = view;
+    pass.layout = ComputeChartLayout(surface, mode, window, margin);
+    const ChartLayout& layout = pass.layout;
+    const SystemTime time = window.PickerTime();
+    pass.time = time;
     const double day = time.day + DecimalHours(time.hour, time.minute, time.second) / 24.0;
-    ViewSettings.siderealTime = LocalSiderealTime(time.year, time.month, day, 0, 0.0);
+    pass.observer = MakeObserver(latitude, 0.0, time.year, time.month, day);
+    const Observer& observer = pass.observer;
     ComputeBodyPositions(time.year, time.month, day);
 
     HotSpotCount = 0;
     int overflow = 0;
-    const double dimmest = ViewSettings.dimmestMagnitude;
+    const double dimmest = view.dimmestMagnitude;
+    pass.placed.reserve(4096);
 
     for (int number = 1; number <= MaxStarNumber; ++number) {
         Star& star = StarTable[number];
         star.visible = false;
-        const bool bright = star.magnitude <= dimmest;
+        const bool bright = WithinMagnitudeLimit(star.magnitude, dimmest);
         // A row the catalogue never filled has no place in the sky, even if a damaged figure
         // names it: placing it would draw figure lines to right ascension 0, declination 0.
         if (!(bright || star.inFigure) || star.magnitude >= UnloadedMagnitude) continue;
-        if (!PlaceAboveHorizon(star, layout) || !bright) continue;  // faint vertex: no name
-        if (HotSpot* spot = CatalogueHotSpot(star.chartX, star.chartY,
-                                             StarHotSpotRadius(star.magnitude), overflow)) {
-            StarLabel(number, star, spot->text);
-            ++HotSpotCount;
+        std::optional<PlacedObject> placed =
+            PlaceAboveHorizon(star, PlacedKind::Star, number, observer, view, layout);
+        if (!placed) continue;
+        placed->marked = bright;  // a faint figure vertex: no mark, no name
+        if (bright) {
+            if (HotSpot* spot = CatalogueHotSpot(
+                    placed->position, StarHotSpotRadius(star.magnitude, dimmest), overflow)) {
+                StarLabel(number, star, spot->text);
+                placed->hotSpot = HotSpotCount++;
+            }
         }
+        pass.placed.push_back(*placed);
     }
 
     const int deepSkyRows = std::clamp(DeepSkyCount, 0, static_cast<int>(DeepSkyTable.size()));
     for (int i = 0; i < deepSkyRows; ++i) {
         DeepSkyObject& object = DeepSkyTable[i];
         object.visible = false;
-        if (!object.shown || !PlaceAboveHorizon(object, layout)) continue;
-        if (HotSpot* spot =
-                CatalogueHotSpot(object.chartX, object.chartY, layout.markSize, overflow)) {
+        if (!object.shown) continue;
+        std::optional<PlacedObject> placed =
+            PlaceAboveHorizon(object, PlacedKind::DeepSky, i, observer, view, layout);
+        if (!placed) continue;
+        if (HotSpot* spot = CatalogueHotSpot(placed->position, layout.markSize, overflow)) {
             DeepSkyLabel(object, spot->text);
-            ++HotSpotCount;
+            placed->hotSpot = HotSpotCount++;
         }
+        pass.placed.push_back(*placed);
     }
 
     if (overflow != 0) {
@@ -174,32 +205,47 @@ ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, Chart
     // all ten. The capacity test only guards the table itself.
     std::string name;
     for (int row = PlutoRow; row >= SunRow; --row) {
-        double altitude = 0;
-        double azimuth = 0;
-        BodyToHorizon(row, altitude, azimuth);
-        if (!(altitude > 0)) continue;
-        if (HotSpotCount < 0 || HotSpotCount >= HotSpotCapacity) break;
-        const Point p =
-            ProjectToChart(altitude, azimuth, layout.centreX, layout.centreY, layout.radius);
-        GetBodyName(row, name);
-        HotSpot& spot = HotSpotTable[HotSpotCount];
-        spot.x = p.x;
-        spot.y = p.y;
-        spot.radius = BodyRadius(row, layout.markSize);
-        CopyLabel(spot.text, name.data(), name.size());
-        ++HotSpotCount;
+        PlacedObject placed;
+        placed.kind = PlacedKind::Body;
+        placed.index = row;
+        BodyToHorizon(observer, row, placed.altitude, placed.azimuth);
+        if (!AboveHorizon(placed.altitude)) continue;
+        if (row == SunRow) pass.sunUp = true;
+        placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,
+                                         layout.centreY, layout.radius, view.orientationAzimuth);
+        if (HotSpotCount >= 0 && HotSpotCount < HotSpotCapacity) {
+            GetBodyName(row, name);
+            HotSpot& spot = HotSpotTable[HotSpotCount];
+            spot.x = placed.position.x;
+            spot.y = placed.position.y;
+            spot.radius = BodyRadius(row, layout.markSize);
+            CopyLabel(spot.text, name.data(), name.size());
+            placed.hotSpot = HotSpotCount++;
+        }
+        pass.placed.push_back(placed);
     }
-    return layout;
+    pass.hotSpots =
+        std::span<const HotSpot>(HotSpotTable, std::clamp(HotSpotCount, 0, HotSpotCapacity));
+    return pass;
 }
 
-// The whole chart pass: placing, then drawing, on the same surface with the same layout.
+ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartMode mode,
+                             int margin, const ChartView& view, double latitude,
+                             const ChartPens& pens) {
+    ChartPassResult pass = PlaceChartObjects(window, surface, mode, margin, view, latitude);
+    DrawChartObjects(surface, mode, pass, margin, pens);
+    return pass;
+}
+
+// The whole chart pass on the program's state: placing, then drawing, on the same surface with
+// the same layout.
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush) {
-    SystemTime time;
-    const ChartLayout layout = PlaceChartObjects(window, surface, mode, margin, time);
-    DrawChartObjects(surface, mode, layout, margin, time, figurePen, deepSkyPen, skyDayBrush,
-                     skyNightBrush);
+    const ChartPassResult pass =
+        RunChartPass(window, surface, mode, margin, ViewFromSettings(), ViewSettings.latitude,
+                     ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
+    ViewSettings.siderealTime = pass.observer.siderealTime;
 }
 
 // The last hot spot in use, searching from the end, whose circle holds (x, y):

@@ -1,7 +1,11 @@
 // The chart pass: visibility, chart positions and hot spots of every object, then the drawing.
 #pragma once
 
+#include <string>
+
+#include "chart/chart_colours.h"
 #include "chart/layout.h"
+#include "chart/pass_values.h"
 #include "chart/surface.h"
 
 inline constexpr int HotSpotTextSize = 40;
@@ -23,20 +27,32 @@ void MessageBoxFormatted(const char* caption, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
 // One chart pass on `surface`: layout, time, body positions, visibility and hot spots, then the
-// drawing for the mode.
+// drawing for the mode. The observer's latitude and the view come from ViewSettings, the instant
+// from the window's picker; the sidereal time of the pass is left in ViewSettings.siderealTime.
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush);
 
-// The two halves of DrawChart, which runs them in this order. PlaceChartObjects computes the
-// layout, reads the picker's date and time into `time`, moves the bodies to that instant, marks
-// and places every object above the horizon and rebuilds the hot-spot table; DrawChartObjects then
-// draws the chart from what it left.
-ChartLayout PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
-                              int margin, SystemTime& time);
-void DrawChartObjects(Surface& surface, ChartMode mode, const ChartLayout& layout, int margin,
-                      const SystemTime& time, const Pen& figurePen, const Pen& deepSkyPen,
-                      const Brush& skyDayBrush, const Brush& skyNightBrush);
+// The view of the program's state: ViewSettings' orientation and magnitude limit.
+ChartView ViewFromSettings();
+
+// The same pass with its inputs given as values, handing back what it placed: DrawChart is this
+// with the program's state.
+ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartMode mode,
+                             int margin, const ChartView& view, double latitude,
+                             const ChartPens& pens);
+
+// The two halves of the pass, in this order. PlaceChartObjects computes the layout, reads the
+// picker's date and time, builds the observer, moves the bodies to that instant, marks and places
+// every object above the horizon (the `visible`, `chartX`, `chartY` fields of the tables) and
+// rebuilds the hot-spot table; DrawChartObjects then draws the chart from its result.
+ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
+                                  int margin, const ChartView& view, double latitude);
+void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
+                      const ChartPens& pens);
+
+// The caption of a chart's instant as files and paper show it: "2024/01/15  21:00:00".
+std::string ChartInstantText(const SystemTime& time);
 
 // The hot spot under a pointer: the last entry in use that holds it, or -1.
 int FindHotSpot(int x, int y);
@@ -44,5 +60,8 @@ int FindHotSpot(int x, int y);
 inline constexpr int MaxGlyphPixels = 45;
 extern const Point StarGlyphOffsets[MaxGlyphPixels];
 
-// One star at (x, y): pixels from StarGlyphOffsets when glyphScale is 0, else a filled circle.
+// One star at (x, y): pixels from StarGlyphOffsets when glyphScale is 0, else a filled circle;
+// its size from the magnitude limit in ViewSettings, or the one given.
 void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, Rgb colour, int glyphScale);
+void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, double dimmest, Rgb colour,
+                   int glyphScale);

@@ -1,15 +1,14 @@
 // Small helpers shared by the two halves of the chart pass and the star glyph: horizon
-// coordinates for the pass's sky, and int arithmetic on chart positions that cannot overflow.
+// coordinates of the bodies, and int arithmetic on chart positions that cannot overflow.
 #pragma once
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 
-#include "astro/coordinates.h"
 #include "astro/orbits.h"
+#include "chart/pass_values.h"
 #include "chart/surface.h"
-#include "chart/view_settings.h"
 
 // v + d held within the int range, so that box corners and cross ends about a chart position
 // stay defined even for a position at the very edge of the range.
@@ -23,20 +22,13 @@ inline void DrawCircle(Surface& surface, int x, int y, std::int64_t r) {
                     ShiftClamped(y, r));
 }
 
-// Altitude and azimuth (degrees) of a place given in right ascension (hours) and declination
-// (degrees), for the sidereal time of the pass and the observer's latitude in ViewSettings.
-inline void ToHorizon(double rightAscension, double declination, double& altitude,
-                      double& azimuth) {
-    EquatorialToHorizon(rightAscension, declination, ViewSettings.siderealTime,
-                        ViewSettings.latitude, altitude, azimuth);
-}
-
-// The same for the body of BodyTable row `row`, at the instant of the last ComputeBodyPositions.
-inline void BodyToHorizon(int row, double& altitude, double& azimuth) {
+// Altitude and azimuth (degrees) of the body of BodyTable row `row`, at the instant of the last
+// ComputeBodyPositions, as the observer sees it.
+inline void BodyToHorizon(const Observer& observer, int row, double& altitude, double& azimuth) {
     double rightAscension = 0;
     double declination = 0;
     GetBodyPosition(row, rightAscension, declination);
-    ToHorizon(rightAscension, declination, altitude, azimuth);
+    ObserverHorizon(observer, rightAscension, declination, altitude, azimuth);
 }
 
 // Hot-spot (and drawing) radius of a body: markSize for the planets, twice that for the Moon and

@@ -96,7 +96,13 @@ ChartLayout ComputeChartLayout(Surface& surface, ChartMode mode, const ChartWind
 // A non-finite input or result (a damaged catalogue row) lands on the centre instead of carrying
 // NaN to the surface; far-off results saturate at the ends of the int range.
 Point ProjectToChart(double altitude, double azimuth, int centreX, int centreY, int radius) {
-    const double a = 180.0 - ViewSettings.orientationAzimuth + azimuth;
+    return ProjectToChart(altitude, azimuth, centreX, centreY, radius,
+                          ViewSettings.orientationAzimuth);
+}
+
+Point ProjectToChart(double altitude, double azimuth, int centreX, int centreY, int radius,
+                     double orientationAzimuth) {
+    const double a = 180.0 - orientationAzimuth + azimuth;
     const double k = 1.0 - altitude / 90.0;
     const double r = radius * k;
     double sine = 0;

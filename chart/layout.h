@@ -67,6 +67,9 @@ ChartLayout ComputeChartLayout(Surface& surface, ChartMode mode, const ChartWind
 // ViewSettings.orientationAzimuth lies at the bottom. Truncated toward zero. Non-finite input
 // lands on the centre; results are kept within the int range.
 Point ProjectToChart(double altitude, double azimuth, int centreX, int centreY, int radius);
+// The same with the azimuth at the bottom given.
+Point ProjectToChart(double altitude, double azimuth, int centreX, int centreY, int radius,
+                     double orientationAzimuth);
 
 struct CompassPoint {
     const char* label;

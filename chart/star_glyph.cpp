@@ -28,8 +28,12 @@ const Point StarGlyphOffsets[MaxGlyphPixels] = {
 // glyphScale 0: pixels of the first n offsets, set in reverse order, in `colour`.
 // glyphScale g > 0: a circle of radius trunc(n ^ 0.3 * g) in the current pen and brush.
 void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, Rgb colour, int glyphScale) {
-    const double dimmest = ViewSettings.dimmestMagnitude;
-    if (!(magnitude <= dimmest)) return;
+    DrawStarGlyph(surface, x, y, magnitude, ViewSettings.dimmestMagnitude, colour, glyphScale);
+}
+
+void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, double dimmest, Rgb colour,
+                   int glyphScale) {
+    if (!WithinMagnitudeLimit(magnitude, dimmest)) return;
     const double count = std::floor(std::pow(1.99, dimmest - magnitude));
     const int n = count >= MaxGlyphPixels ? MaxGlyphPixels : std::max(1, static_cast<int>(count));
     if (glyphScale == 0) {

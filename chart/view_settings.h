@@ -2,12 +2,15 @@
 #pragma once
 
 inline constexpr int MetafileNameSize = 260;
+inline constexpr double DefaultDimmestMagnitude = 4.4;   // the magnitude limit at start
+inline constexpr double FaintestDimmestMagnitude = 6.5;  // the faintest limit that can be set
+inline constexpr const char* FirstMetafileName = "StarMap.emf";  // the first "To File..." name
 
 // The record's type; the program's one instance is the global ViewSettings.
 struct ViewSettingsRecord {
     double latitude = 0.0;       // degrees, north positive, -90..90
     double startLatitude = 0.0;  // as read at start-up; compared at shut-down
-    double dimmestMagnitude = 4.4;
+    double dimmestMagnitude = DefaultDimmestMagnitude;
     double orientationAzimuth = 180.0;  // azimuth shown at the bottom of the disc
     double siderealTime = 0.0;          // of the last chart pass, hours
     int margin = 3;

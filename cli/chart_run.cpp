@@ -7,13 +7,11 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "astro/coordinates.h"
 #include "astro/orbits.h"
 #include "catalog/sky_model.h"
-#include "chart/chart_pass.h"
 #include "chart/view_settings.h"
-#include "shell/chart_export.h"
-#include "shell/settings_file.h"
+#include "render/chart_export.h"
+#include "render/settings_file.h"
 
 namespace {
 
@@ -24,11 +22,23 @@ std::string Trimmed(const char* text) {
     return start == std::string::npos ? std::string() : label.substr(start);
 }
 
-PlacedObject Place(double rightAscension, double declination) {
-    PlacedObject object;
-    EquatorialToHorizon(rightAscension, declination, ViewSettings.siderealTime,
-                        ViewSettings.latitude, object.altitude, object.azimuth);
-    return object;
+// The label of a placed object: its hot spot's, or, past the table's limit, its catalogue name.
+std::string Label(const PlacedObject& object, const ChartPassResult& pass) {
+    if (object.hotSpot >= 0 && object.hotSpot < static_cast<int>(pass.hotSpots.size()))
+        return Trimmed(pass.hotSpots[object.hotSpot].text);
+    switch (object.kind) {
+        case PlacedKind::Star:
+            return std::to_string(object.index) + ": " + StarTable[object.index].name;
+        case PlacedKind::DeepSky: {
+            const DeepSkyObject& deepSky = DeepSkyTable[object.index];
+            return std::string(deepSky.identifier) + ": " + deepSky.name;
+        }
+        case PlacedKind::Body:
+            break;
+    }
+    std::string name;
+    GetBodyName(object.index, name);
+    return name;
 }
 
 }  // namespace
@@ -74,60 +84,19 @@ bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
     return true;
 }
 
-void RunPassForList(const ChartOptions& options, const ChartWindow& window) {
+ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     QPainter painter(&image);
     QtSurface surface(painter, RendererFont());
     const ExportJob job{options.width, options.height, options.print ? ChartPrinter : ChartScreen,
                         window, RendererFont()};
-    RunExportPass(surface, job);
+    return RunExportPass(surface, job);
 }
 
-// Walks the objects in the order the pass filled the hot-spot table, so that entry k of the
-// walk is hot spot k: the label is the pass's own. Stars and deep-sky objects beyond the
-// table's catalogue limit have no hot spot and are named from the catalogue instead; the
-// bodies follow the last catalogue entry.
-std::vector<PlacedObject> CollectPlacedObjects() {
-    std::vector<PlacedObject> objects;
-    int entry = 0;
-    for (int number = 1; number <= MaxStarNumber; ++number) {
-        const Star& star = StarTable[number];
-        if (!star.visible || star.magnitude > ViewSettings.dimmestMagnitude) continue;
-        PlacedObject object = Place(star.rightAscension, star.declination);
-        object.label = entry < HotSpotCount ? Trimmed(HotSpotTable[entry].text)
-                                            : std::to_string(number) + ": " + star.name;
-        object.x = star.chartX;
-        object.y = star.chartY;
-        objects.push_back(object);
-        ++entry;
+void PrintPlacedObjects(std::FILE* out, const ChartPassResult& pass) {
+    for (const PlacedObject& object : pass.placed) {
+        if (!object.marked) continue;
+        std::fprintf(out, "%s\t%.2f\t%.2f\t%d\t%d\n", Label(object, pass).c_str(), object.altitude,
+                     object.azimuth, object.position.x, object.position.y);
     }
-    for (const DeepSkyObject& deepSky : DeepSkyTable) {
-        if (!deepSky.visible) continue;
-        PlacedObject object = Place(deepSky.rightAscension, deepSky.declination);
-        object.label = entry < HotSpotCount ? Trimmed(HotSpotTable[entry].text)
-                                            : std::string(deepSky.identifier) + ": " + deepSky.name;
-        object.x = deepSky.chartX;
-        object.y = deepSky.chartY;
-        objects.push_back(object);
-        ++entry;
-    }
-    int spot = std::min(entry, CatalogueHotSpotLimit);
-    for (int row = BodyCount - 1; row >= 1; --row) {
-        double rightAscension = 0, declination = 0;
-        GetBodyPosition(row, rightAscension, declination);
-        PlacedObject object = Place(rightAscension, declination);
-        if (!(object.altitude > 0) || spot >= HotSpotCount) continue;
-        object.label = Trimmed(HotSpotTable[spot].text);
-        object.x = HotSpotTable[spot].x;
-        object.y = HotSpotTable[spot].y;
-        objects.push_back(object);
-        ++spot;
-    }
-    return objects;
-}
-
-void PrintPlacedObjects(std::FILE* out, const std::vector<PlacedObject>& objects) {
-    for (const PlacedObject& object : objects)
-        std::fprintf(out, "%s\t%.2f\t%.2f\t%d\t%d\n", object.label.c_str(), object.altitude,
-                     object.azimuth, object.x, object.y);
 }

@@ -4,9 +4,8 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-#include "chart/layout.h"
+#include "chart/chart_pass.h"
 #include "cli/options.h"
 
 // The current local date and time, as a picker set to now would hold it.
@@ -18,22 +17,13 @@ SystemTime CurrentLocalTime();
 // message when a figure abbreviation names no constellation; nothing is changed then.
 bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath, std::string& error);
 
-// Runs the pass onto an image of the options' size without writing it, so that the hot-spot
-// table and chart positions are those of the picture the same options would export.
-void RunPassForList(const ChartOptions& options, const ChartWindow& window);
+// Runs the pass onto an image of the options' size without writing it, so that the positions
+// are those of the picture the same options would export; returns what it placed.
+ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window);
 
-// One object the last pass placed above the horizon.
-struct PlacedObject {
-    std::string label;    // the hot-spot label, without leading blanks
-    double altitude = 0;  // degrees
-    double azimuth = 0;   // degrees, north 0, east 90
-    int x = 0;
-    int y = 0;
-};
-
-// Everything the last pass placed and labelled, in the pass's order: stars by catalogue number,
-// shown deep-sky objects, then the bodies from Pluto to the Sun.
-std::vector<PlacedObject> CollectPlacedObjects();
-
-// One line per object: label, altitude, azimuth, x, y, separated by tabs.
-void PrintPlacedObjects(std::FILE* out, const std::vector<PlacedObject>& objects);
+// One line per object the pass placed with a mark of its own, in the pass's order (stars by
+// catalogue number, shown deep-sky objects, then the bodies from Pluto to the Sun): label,
+// altitude, azimuth, x, y, separated by tabs. The label is the object's hot-spot label without
+// the blanks that right-align small catalogue numbers, or its catalogue name when the hot-spot
+// table was full.
+void PrintPlacedObjects(std::FILE* out, const ChartPassResult& pass);

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/loaders.h"
 #include "chart/view_settings.h"
 #include "cli/chart_run.h"
 #include "cli/options.h"
-#include "shell/chart_export.h"
-#include "shell/settings_file.h"
+#include "render/chart_export.h"
+#include "render/settings_file.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     // Qt adopts the user's locale; numbers in the list stay "51.50" for scripts.
     std::setlocale(LC_NUMERIC, "C");
-    SetMessageHandler(PrintMessage);
+    Messages().Replace(PrintMessage);
 
     InitProjectionPi();
     LoadAllCatalogues();
@@ -75,14 +75,17 @@ int main(int argc, char** argv) {
     const SystemTime time = options.time.value_or(CurrentLocalTime());
     const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
+    ChartPassResult pass;
     if (!options.output.empty()) {
-        if (!ExportChart(options.output, options.width, options.height, mode, window, error)) {
+        ExportJob job{options.width, options.height, mode, window, RendererFont()};
+        job.result = &pass;
+        if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;
         }
     } else {
-        RunPassForList(options, window);
+        pass = RunPassForList(options, window);
     }
-    if (options.list) PrintPlacedObjects(stdout, CollectPlacedObjects());
+    if (options.list) PrintPlacedObjects(stdout, pass);
     return 0;
 }

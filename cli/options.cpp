@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "shell/chart_export.h"
+#include "render/chart_export.h"
 
 namespace {
 

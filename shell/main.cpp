@@ -13,7 +13,7 @@
 #include <exception>
 #include <memory>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "chart/view_settings.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(ProductName));
-    SetMessageHandler(ShowMessageBox);
+    Messages().Replace(ShowMessageBox);
 
     std::unique_ptr<MainWindow> window;
     try {

@@ -16,18 +16,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
+#include "render/qt_surface.h"
+#include "render/settings_file.h"
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
 #include "shell/message_boxes.h"
 #include "shell/print_export.h"
-#include "shell/qt_surface.h"
 #include "shell/settings_dialog.h"
-#include "shell/settings_file.h"
 #include "shell/shell_objects.h"
 
 namespace {

@@ -2,7 +2,6 @@
 #include "shell/message_boxes.h"
 
 #include <QMessageBox>
-#include <utility>
 
 namespace {
 
@@ -11,11 +10,6 @@ bool AskWithMessageBox(QWidget* owner, const std::string& caption, const std::st
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, owner);
     return box.exec() == QMessageBox::Yes;
-}
-
-QuestionHandler& CurrentQuestionHandler() {
-    static QuestionHandler handler = AskWithMessageBox;
-    return handler;
 }
 
 }  // namespace
@@ -30,12 +24,11 @@ void ShowMessageBox(const MessageRequest& request) {
     box.exec();
 }
 
-QuestionHandler SetQuestionHandler(QuestionHandler handler) {
-    if (!handler) handler = AskWithMessageBox;
-    return std::exchange(CurrentQuestionHandler(), std::move(handler));
+QuestionSeam& Questions() {
+    static QuestionSeam seam(AskWithMessageBox);
+    return seam;
 }
 
 bool AskYesNo(QWidget* owner, const std::string& caption, const std::string& text) {
-    const QuestionHandler handler = CurrentQuestionHandler();  // a copy: it may replace itself
-    return handler(owner, caption, text);
+    return Questions()(owner, caption, text);
 }

@@ -1,12 +1,10 @@
-// The window's message boxes: the handler that shows the core's messages as QMessageBoxes, and
-// the Yes/No question of the shut-down prompt. Both can be replaced, so that tests record what
-// would have been shown instead of waiting for a user.
+// The window's message boxes: the QMessageBox that shows the core's messages, and the Yes/No
+// question of the shut-down prompt, a seam that tests answer instead of a user.
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 
 class QWidget;
 
@@ -14,13 +12,10 @@ class QWidget;
 // leaves the application's default title), the error icon or none, and an OK button.
 void ShowMessageBox(const MessageRequest& request);
 
-// A Yes/No question owned by `owner`; true for Yes.
-using QuestionHandler =
-    std::function<bool(QWidget* owner, const std::string& caption, const std::string& text)>;
+// A Yes/No question owned by `owner`; true for Yes. The real one is a QMessageBox.
+using QuestionSeam =
+    Seam<bool(QWidget* owner, const std::string& caption, const std::string& text)>;
+QuestionSeam& Questions();
 
-// Installs `handler` (an empty function restores the QMessageBox question) and returns the
-// previous one.
-QuestionHandler SetQuestionHandler(QuestionHandler handler);
-
-// Asks through the current handler.
+// Asks through the seam.
 bool AskYesNo(QWidget* owner, const std::string& caption, const std::string& text);

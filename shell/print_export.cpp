@@ -10,21 +10,17 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QScreen>
 #include <algorithm>
 #include <cstring>
 
-#include "astro/message_box.h"
-#include "chart/chart_pass.h"
+#include "base/messages.h"
 #include "chart/view_settings.h"
-#include "shell/chart_export.h"
-#include "shell/emf_export.h"
-#include "shell/qt_surface.h"
+#include "render/chart_export.h"
+#include "render/emf_export.h"
+#include "render/page_setup.h"
 #include "shell/shell_objects.h"
 
 namespace {
-
-const char* const FirstMetafileName = "StarMap.emf";
 
 // The first filter is the metafile's, as the program has always offered it; the others are the
 // formats the renderer writes besides.
@@ -76,16 +72,6 @@ bool AskWithPrintDialog(QWidget* owner, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-SavePathAsker& CurrentSavePathAsker() {
-    static SavePathAsker asker = AskWithFileDialog;
-    return asker;
-}
-
-PrinterAsker& CurrentPrinterAsker() {
-    static PrinterAsker asker = AskWithPrintDialog;
-    return asker;
-}
-
 // The path the save dialog starts from: the last one chosen, "StarMap.emf" before the first.
 QString StartPath() {
     const std::size_t length = strnlen(ViewSettings.metafileName, MetafileNameSize);
@@ -110,22 +96,27 @@ QFont ScreenFont(QWidget* window) {
     return window != nullptr ? window->font() : QApplication::font();
 }
 
+// The window's own drawing objects, created at start-up.
+ChartPens WindowPens() {
+    if (!ShellObjects.drawingObjectsCreated) CreateDrawingObjects();
+    return ChartPens{ShellObjects.figurePen, ShellObjects.deepSkyPen, ShellObjects.skyDayBrush,
+                     ShellObjects.skyNightBrush};
+}
+
 void ShowError(const QString& text) {
     ShowMessage(MessageRequest{ProductName, text.toStdString(), MessageIcon::Error});
 }
 
 }  // namespace
 
-SavePathAsker SetSavePathAsker(SavePathAsker asker) {
-    SavePathAsker previous = std::move(CurrentSavePathAsker());
-    CurrentSavePathAsker() = asker ? std::move(asker) : SavePathAsker(AskWithFileDialog);
-    return previous;
+SavePathSeam& SavePaths() {
+    static SavePathSeam seam(AskWithFileDialog);
+    return seam;
 }
 
-PrinterAsker SetPrinterAsker(PrinterAsker asker) {
-    PrinterAsker previous = std::move(CurrentPrinterAsker());
-    CurrentPrinterAsker() = asker ? std::move(asker) : PrinterAsker(AskWithPrintDialog);
-    return previous;
+PrinterSeam& Printers() {
+    static PrinterSeam seam(AskWithPrintDialog);
+    return seam;
 }
 
 QStringList ExportNameFilters() {
@@ -138,37 +129,21 @@ QString WithDefaultSuffix(const QString& path, const QString& filter) {
     return path + QLatin1Char('.') + (suffix.isEmpty() ? QStringLiteral("emf") : suffix);
 }
 
-QFont PrinterFont(const QFont& screenFont) {
-    QFont font = screenFont;
-    if (screenFont.pixelSize() > 0) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-        font.setPointSizeF(screenFont.pixelSize() * 72.0 / (dpi > 0 ? dpi : 96.0));
-    }
-    return font;
-}
-
-void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font) {
-    QtSurface surface(painter, font);
-    DrawChart(chartWindow, surface, ChartPrinter, ViewSettings.margin, ShellObjects.figurePen,
-              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
-}
-
 // Save dialog, remembered path, then the metafile-mode pass at the window's client size into a
 // file of the format the name's extension gives (SVG, PDF or PNG), anything else a metafile, as
 // the save dialog of the platform writes whatever name the user types. The file is replaced only
 // once complete; a failure is shown with the file's name.
 bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
-    const SaveChoice choice = CurrentSavePathAsker()(window, StartPath(), NameFilters());
+    const SaveChoice choice = SavePaths()(window, StartPath(), NameFilters());
     if (choice.path.isEmpty()) return false;
     const QString path = WithDefaultSuffix(choice.path, choice.filter);
     RememberPath(path);
 
     const std::string file = path.toStdString();
     const ExportWriter found = FindExportWriter(file);
-    const ExportJob job{std::max(1, chartWindow.ClientWidth()),
-                        std::max(1, chartWindow.ClientHeight()), ChartMetafile, chartWindow,
-                        ScreenFont(window)};
+    ExportJob job{std::max(1, chartWindow.ClientWidth()), std::max(1, chartWindow.ClientHeight()),
+                  ChartMetafile, chartWindow, ScreenFont(window)};
+    job.pens = WindowPens();
     std::string error;
     if (!WriteChartFile(file, found != nullptr ? found : WriteEmfChart, job, error))
         ShowError(QString::fromStdString(error));
@@ -179,7 +154,7 @@ bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
 // Copies chosen in the dialog are not applied: exactly one page is printed.
 bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow) {
     QPrinter printer(QPrinter::HighResolution);
-    if (!CurrentPrinterAsker()(window, printer)) return false;
+    if (!Printers()(window, printer)) return false;
     printer.setCopyCount(1);
     printer.setPrintRange(QPrinter::AllPages);
 
@@ -188,7 +163,7 @@ bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow) {
         ShowMessage(MessageRequest{"Could not print", "Could not print", MessageIcon::Error});
         return true;
     }
-    DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)));
+    DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)), WindowPens());
     painter.end();
     return true;
 }

@@ -4,20 +4,18 @@
 // in their own mode, and then want the window repainted, so that the hot spots hold screen
 // coordinates again.
 //
-// The two dialogs are reached through replaceable functions, so that tests can answer them
-// without a user; by default they are the real QFileDialog and QPrintDialog.
+// The two dialogs are seams, so that tests can answer them without a user; by default they are
+// the real QFileDialog and QPrintDialog.
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
+#include "base/seam.h"
 #include "chart/layout.h"
 
 class QWidget;
 class QPrinter;
-class QPainter;
 
 // "To File...": asks for a file, starting from ViewSettings.metafileName, remembers the choice
 // there, and writes the chart in metafile mode at the window's client size. True when the window
@@ -41,15 +39,14 @@ struct SaveChoice {
 // one selected at the start). The default shows a QFileDialog in save mode with default suffix
 // "emf" (the selected filter's own extension when another filter is chosen) and asks before an
 // existing file is overwritten.
-using SavePathAsker =
-    std::function<SaveChoice(QWidget* owner, const QString& startPath, const QStringList& filters)>;
-// Installs `asker` (an empty function restores the real dialog) and returns the previous one.
-SavePathAsker SetSavePathAsker(SavePathAsker asker);
+using SavePathSeam =
+    Seam<SaveChoice(QWidget* owner, const QString& startPath, const QStringList& filters)>;
+SavePathSeam& SavePaths();
 
 // Lets the user set up `printer` (a fresh QPrinter on the default printer); true to print. The
 // default shows a QPrintDialog without the "Selection" choice.
-using PrinterAsker = std::function<bool(QWidget* owner, QPrinter& printer)>;
-PrinterAsker SetPrinterAsker(PrinterAsker asker);
+using PrinterSeam = Seam<bool(QWidget* owner, QPrinter& printer)>;
+PrinterSeam& Printers();
 
 // The save dialog's filters, the metafile's first.
 QStringList ExportNameFilters();
@@ -57,11 +54,3 @@ QStringList ExportNameFilters();
 // `path` with the extension of `filter` ("*.emf" when the filter names none) added when the
 // file name has no extension of its own.
 QString WithDefaultSuffix(const QString& path, const QString& filter);
-
-// The screen font at the same physical size on paper: a size in pixels becomes a size in points
-// at the screen's resolution, so that a printer of any resolution measures it in its own pixels.
-QFont PrinterFont(const QFont& screenFont);
-
-// The printer pass on an active painter: DrawChart in printer mode with the shell's pens and
-// brushes, measuring `font` on the painter's device.
-void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font);

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "chart/view_settings.h"
 #include "shell/latitude_entry.h"
 

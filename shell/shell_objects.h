@@ -5,16 +5,10 @@
 // pass can never run with an object that does not exist.
 #pragma once
 
-#include "chart/surface.h"
+#include "chart/chart_colours.h"
 
 class QWidget;
 class QMenu;
-
-inline constexpr Rgb BackgroundColour{0, 48, 0};
-inline constexpr Rgb FigureColour{255, 0, 0};
-inline constexpr Rgb DeepSkyColour{0, 255, 0};
-inline constexpr Rgb SkyDayColour{0, 0, 128};
-inline constexpr Rgb SkyNightColour{0, 0, 64};
 
 struct ShellObjectsRecord {
     Brush backgroundBrush;

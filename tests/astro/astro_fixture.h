@@ -5,18 +5,18 @@
 
 #include <vector>
 
-#include "astro/message_box.h"
 #include "astro/orbits.h"
+#include "base/messages.h"
 
 class AstroTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetBodyTable();
-        previous_ = SetMessageHandler(
+        previous_ = Messages().Replace(
             [this](const MessageRequest& request) { messages.push_back(request); });
     }
     void TearDown() override {
-        SetMessageHandler(previous_);
+        Messages().Replace(previous_);
         ResetBodyTable();
     }
 

@@ -133,17 +133,17 @@ TEST_F(CalendarTest, SiderealTimeStaysInTheDayEvenForABadMonth) {
 // The message seam that ErrorBox and every other message of the core go through.
 TEST_F(CalendarTest, MessageHandlerCanBeReplacedAndRestored) {
     int calls = 0;
-    MessageHandler recording = SetMessageHandler([&calls](const MessageRequest&) { ++calls; });
+    MessageHandler recording = Messages().Replace([&calls](const MessageRequest&) { ++calls; });
     ShowMessage({"Velquorran", "first", MessageIcon::None});
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(messages.empty());
-    SetMessageHandler(recording);  // the fixture's recorder takes over again
+    Messages().Replace(recording);  // the fixture's recorder takes over again
     ErrorBox("second");
     EXPECT_EQ(calls, 1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "second");
 
-    SetMessageHandler({});  // an empty handler restores the stderr default
+    Messages().Replace({});  // an empty handler restores the stderr default
     testing::internal::CaptureStderr();
     ShowMessage({"Velquorran", "Cannot read the catalogue", MessageIcon::Error});
     ErrorBox("JulianDate: Month out-of-bounds");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/resource_text.h"
 #include "catalog/sky_model.h"
 
@@ -15,11 +15,11 @@ class CatalogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSkyModel();
-        previous_ = SetMessageHandler(
+        previous_ = Messages().Replace(
             [this](const MessageRequest& request) { messages_.push_back(request); });
     }
     void TearDown() override {
-        SetMessageHandler(previous_);
+        Messages().Replace(previous_);
         ResetSkyModel();
     }
 

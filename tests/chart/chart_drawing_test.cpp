@@ -30,10 +30,38 @@ class ChartDrawingTest : public ChartFixture {
         layout = ComputeChartLayout(surface, ChartScreen, window, 3);
     }
 
+    // Draws the scene set by hand in the tables: the stars and deep-sky objects marked
+    // visible where they are, the bodies where the pole's sky puts them.
     void Draw(ChartMode mode) {
         surface.Clear();
-        DrawChartObjects(surface, mode, layout, 3, window.time, FigurePen, DeepSkyPen, DayBrush,
-                         NightBrush);
+        ChartPassResult pass;
+        pass.layout = layout;
+        pass.time = window.time;
+        pass.view = ViewFromSettings();
+        pass.observer = MakeObserver(ViewSettings.latitude, 0, 2024, 3, 7.9);
+        for (int n = 1; n <= MaxStarNumber; ++n) {
+            const Star& star = StarTable[n];
+            if (!star.visible) continue;
+            pass.placed.push_back({PlacedKind::Star,
+                                   n,
+                                   0,
+                                   0,
+                                   {star.chartX, star.chartY},
+                                   star.magnitude <= pass.view.dimmestMagnitude});
+        }
+        for (int i = 0; i < DeepSkyCount; ++i) {
+            const DeepSkyObject& object = DeepSkyTable[i];
+            if (object.visible)
+                pass.placed.push_back(
+                    {PlacedKind::DeepSky, i, 0, 0, {object.chartX, object.chartY}});
+        }
+        for (int row = PlutoRow; row >= SunRow; --row) {
+            if (BodyTable[row].declination <= 0) continue;
+            pass.placed.push_back({PlacedKind::Body, row, 90, 0, {layout.centreX, layout.centreY}});
+            pass.sunUp = pass.sunUp || row == SunRow;
+        }
+        DrawChartObjects(surface, mode, pass, 3,
+                         ChartPens{FigurePen, DeepSkyPen, DayBrush, NightBrush});
     }
     static void PlaceStar(int number, double magnitude, int x, int y) {
         StarTable[number].magnitude = magnitude;

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "astro/message_box.h"
 #include "astro/orbits.h"
+#include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
@@ -17,10 +17,10 @@ class ChartFixture : public ::testing::Test {
     void SetUp() override {
         ResetAll();
         previousHandler_ =
-            SetMessageHandler([this](const MessageRequest& r) { messages.push_back(r); });
+            Messages().Replace([this](const MessageRequest& r) { messages.push_back(r); });
     }
     void TearDown() override {
-        SetMessageHandler(previousHandler_);
+        Messages().Replace(previousHandler_);
         ResetAll();
     }
     static void ResetAll() {

@@ -59,8 +59,10 @@ class ChartPassTest : public ChartFixture {
         DeepSkyCount = static_cast<int>(DeepSkyTable.size());
     }
     ChartLayout RunPass() {
-        SystemTime time;
-        return PlaceChartObjects(window, surface, ChartScreen, 3, time);
+        const ChartPassResult pass = PlaceChartObjects(window, surface, ChartScreen, 3,
+                                                       ViewFromSettings(), ViewSettings.latitude);
+        ViewSettings.siderealTime = pass.observer.siderealTime;
+        return pass.layout;
     }
     // Names of the bodies above the horizon at the last pass's instant, Pluto to the Sun, found
     // from the body table independently of the pass.

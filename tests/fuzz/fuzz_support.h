@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/sky_model.h"
 
 inline void SilenceMessages() {
     static const bool installed = [] {
-        SetMessageHandler([](const MessageRequest&) {});
+        Messages().Replace([](const MessageRequest&) {});
         return true;
     }();
     (void)installed;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/view_settings.h"
 #include "shell/main_window.h"
@@ -41,9 +41,9 @@ class AppTest : public ::testing::Test {
         ResetViewSettings();
         InitProjectionPi();
         CreateBackgroundBrush();
-        previousMessages_ = SetMessageHandler(
+        previousMessages_ = Messages().Replace(
             [this](const MessageRequest& request) { messages_.push_back(request); });
-        previousQuestions_ = SetQuestionHandler(
+        previousQuestions_ = Questions().Replace(
             [this](QWidget* owner, const std::string& caption, const std::string& text) {
                 questions_.push_back({caption, text, owner});
                 return answer_;
@@ -63,8 +63,8 @@ class AppTest : public ::testing::Test {
     void TearDown() override {
         window_.reset();
         SetSettingsDialogRunner(previousRunner_);
-        SetQuestionHandler(previousQuestions_);
-        SetMessageHandler(previousMessages_);
+        Questions().Replace(previousQuestions_);
+        Messages().Replace(previousMessages_);
         QDir::setCurrent(previousFolder_);
     }
 
@@ -107,7 +107,7 @@ class AppTest : public ::testing::Test {
     QTemporaryDir folder_;
     QString previousFolder_;
     MessageHandler previousMessages_;
-    QuestionHandler previousQuestions_;
+    QuestionSeam::Function previousQuestions_;
     SettingsDialogRunner previousRunner_;
 
     std::vector<MessageRequest> messages_;

@@ -278,33 +278,34 @@ TEST_F(MenuTest, AboutShowsTheBoxAndDoesNotRepaint) {
 }
 
 TEST_F(MenuTest, ToFileWritesTheChartAndRepaintsUnlessCancelled) {
-    const SavePathAsker previous =
-        SetSavePathAsker([](QWidget*, const QString&, const QStringList&) { return SaveChoice{}; });
+    const SavePathSeam::Function previous = SavePaths().Replace(
+        [](QWidget*, const QString&, const QStringList&) { return SaveChoice{}; });
     window_->ExecuteCommand(CommandToFile);
     EXPECT_FALSE(window_->chartPending());
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("chart.emf"));
-    SetSavePathAsker([&](QWidget*, const QString& start, const QStringList& filters) {
+    SavePaths().Replace([&](QWidget*, const QString& start, const QStringList& filters) {
         EXPECT_EQ(start, QStringLiteral("StarMap.emf"));
         return SaveChoice{path, filters.value(0)};
     });
     window_->ExecuteCommand(CommandToFile);
-    SetSavePathAsker(previous);
+    SavePaths().Replace(previous);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(RepaintRequested());
 }
 
 TEST_F(MenuTest, ToPrinterRepaintsUnlessCancelled) {
-    const PrinterAsker previous = SetPrinterAsker([](QWidget*, QPrinter&) { return false; });
+    const PrinterSeam::Function previous =
+        Printers().Replace([](QWidget*, QPrinter&) { return false; });
     window_->ExecuteCommand(CommandToPrinter);
     EXPECT_FALSE(window_->chartPending());
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("page.pdf"));
-    SetPrinterAsker([&](QWidget*, QPrinter& printer) {
+    Printers().Replace([&](QWidget*, QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         return true;
     });
     window_->ExecuteCommand(CommandToPrinter);
-    SetPrinterAsker(previous);
+    Printers().Replace(previous);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(RepaintRequested());
 }

@@ -41,11 +41,11 @@ TEST(MessageBoxes, ErrorRequestShowsCaptionTextErrorIconAndOk) {
 }
 
 TEST(MessageBoxes, InstalledAsTheHandlerItShowsTheCoresMessages) {
-    const MessageHandler previous = SetMessageHandler(ShowMessageBox);
+    const MessageHandler previous = Messages().Replace(ShowMessageBox);
     SeenBox seen;
     AnswerMessageBox(seen, QMessageBox::Ok);
     ErrorBox("Month out of range");
-    SetMessageHandler(previous);
+    Messages().Replace(previous);
     EXPECT_EQ(seen.text, QStringLiteral("Month out of range"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }

@@ -21,10 +21,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "emf_chart_fixture.h"
-#include "emf_records.h"
-#include "shell/emf_writer.h"
-#include "shell/qt_surface.h"
+#include "render/emf_writer.h"
+#include "render/page_setup.h"
+#include "render/qt_surface.h"
+#include "tests/render/emf_chart_fixture.h"
+#include "tests/render/emf_records.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ class PrintExport : public EmfChartFixture {
         EmfChartFixture::SetUp();
         std::snprintf(ViewSettings.metafileName, MetafileNameSize, "StarMap.emf");
         previousSave_ =
-            SetSavePathAsker([this](QWidget*, const QString& start, const QStringList& filters) {
+            SavePaths().Replace([this](QWidget*, const QString& start, const QStringList& filters) {
                 offered.push_back(start);
                 offeredFilters = filters;
                 if (answers.empty()) return SaveChoice{};
@@ -42,7 +43,7 @@ class PrintExport : public EmfChartFixture {
                 answers.erase(answers.begin());
                 return answer;
             });
-        previousPrinter_ = SetPrinterAsker([this](QWidget*, QPrinter& printer) {
+        previousPrinter_ = Printers().Replace([this](QWidget*, QPrinter& printer) {
             ++printDialogs;
             if (printTo.isEmpty()) return false;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -52,8 +53,8 @@ class PrintExport : public EmfChartFixture {
         });
     }
     void TearDown() override {
-        SetSavePathAsker(previousSave_);
-        SetPrinterAsker(previousPrinter_);
+        SavePaths().Replace(previousSave_);
+        Printers().Replace(previousPrinter_);
         EmfChartFixture::TearDown();
     }
 
@@ -73,8 +74,8 @@ class PrintExport : public EmfChartFixture {
     int printDialogs = 0;
 
   private:
-    SavePathAsker previousSave_;
-    PrinterAsker previousPrinter_;
+    SavePathSeam::Function previousSave_;
+    PrinterSeam::Function previousPrinter_;
 };
 
 const QString EmfFilter = "Enhanced Metafiles (*.emf)";
@@ -195,7 +196,7 @@ TEST_F(PrintExport, PrintedPageHasWhiteSkyBlackOutlineAndScaledStarCircles) {
     QPainter painter(&page);
     QtSurface probe(painter, font);
     const ChartLayout layout = ComputeChartLayout(probe, ChartPrinter, window, ViewSettings.margin);
-    DrawPrinterPage(painter, window, font);
+    DrawPrinterPage(painter, window, font, ChartPens{});
     painter.end();
     // 14 px at 96 dpi is 10.5 pt, 29 px at 200 dpi: the line height sets the glyph scale.
     EXPECT_GE(layout.lineHeight, 30);
@@ -247,7 +248,7 @@ class RealSaveDialog : public PrintExport {
   protected:
     void SetUp() override {
         PrintExport::SetUp();
-        SetSavePathAsker(nullptr);  // the real dialog; the base fixture restores what was before
+        SavePaths().Replace(nullptr);  // the real dialog; the base fixture restores what was before
         previousFolder_ = QDir::currentPath();
         QDir::setCurrent(folder.path());
         // Nothing may wait for a user forever: whatever is still open after ten seconds closes.

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/message_box.h"
+#include "base/messages.h"
 #include "chart/view_settings.h"
 #include "shell/about_dialog.h"
 
@@ -23,10 +23,10 @@ class SettingsDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetViewSettings();
-        previous_ = SetMessageHandler(
+        previous_ = Messages().Replace(
             [this](const MessageRequest& request) { messages_.push_back(request); });
     }
-    void TearDown() override { SetMessageHandler(previous_); }
+    void TearDown() override { Messages().Replace(previous_); }
 
     // Shows the dialog without its own event loop, so a test can press its buttons in turn.
     std::unique_ptr<SettingsDialog> Open() {

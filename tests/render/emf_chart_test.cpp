@@ -9,9 +9,9 @@
 
 #include "emf_chart_fixture.h"
 #include "emf_records.h"
-#include "shell/chart_export.h"
-#include "shell/emf_surface.h"
-#include "shell/qt_surface.h"
+#include "render/chart_export.h"
+#include "render/emf_surface.h"
+#include "render/qt_surface.h"
 
 namespace {
 
@@ -22,8 +22,10 @@ class EmfChart : public EmfChartFixture {
         EmfSurface probe(window.clientWidth, window.clientHeight, RendererFont());
         layout = ComputeChartLayout(probe, ChartMetafile, window, ViewSettings.margin);
         std::string error;
-        EXPECT_TRUE(ExportChart(folder.filePath("chart.emf").toStdString(), window.clientWidth,
-                                window.clientHeight, ChartMetafile, window, error))
+        EXPECT_TRUE(ExportChart(folder.filePath("chart.emf").toStdString(),
+                                ExportJob{window.clientWidth, window.clientHeight, ChartMetafile,
+                                          window, RendererFont()},
+                                error))
             << error;
         return FileBytes("chart.emf");
     }

@@ -10,8 +10,9 @@
 #include <QFont>
 #include <string>
 
-#include "chart/layout.h"
-#include "shell/qt_surface.h"
+#include "chart/chart_pass.h"
+#include "chart/view_settings.h"
+#include "render/qt_surface.h"
 
 class QIODevice;
 
@@ -19,21 +20,27 @@ class QIODevice;
 inline constexpr int MaxExportSide = 16384;
 
 // One export: the chart's size in device pixels, the pass's mode, the window whose picker gives
-// the date and time, and the font the pass measures and writes with.
+// the date and time, the font the pass measures and writes with, and the pass's values: the
+// view, the latitude and the pens (by default those of the program's state and the standard
+// colours).
 struct ExportJob {
     int width = 0;
     int height = 0;
     ChartMode mode = ChartScreen;
     const ChartWindow& window;
     QFont font;
+    ChartView view = ViewFromSettings();
+    double latitude = ViewSettings.latitude;
+    ChartPens pens{};
+    ChartPassResult* result = nullptr;  // when given, receives what the pass placed
 };
 
-// Runs DrawChart on `surface` for the job, with ViewSettings.margin and the shell's pens and
-// brushes (created first if the shell has not created them). The layout takes the job's size as
-// the client size; the date and time come from the job's window. A file has no date-time
-// picker, so in ChartScreen mode the instant is then written on the picker's line. The pass
-// leaves the hot-spot table and the chart positions in this surface's coordinates.
-void RunExportPass(Surface& surface, const ExportJob& job);
+// Runs the chart pass on `surface` for the job, with ViewSettings.margin. The layout takes the
+// job's size as the client size; the date and time come from the job's window. A file has no
+// date-time picker, so in ChartScreen mode the instant is then written on the picker's line. The
+// pass leaves the hot-spot table and the chart positions in this surface's coordinates, and
+// returns what it placed.
+ChartPassResult RunExportPass(Surface& surface, const ExportJob& job);
 
 // A format: renders the job and writes the whole file into `out` (open for writing). On failure
 // returns false with a sentence for the user in `error`.
@@ -49,11 +56,10 @@ ExportWriter FindExportWriter(const std::string& path);
 // The extensions ExportChart knows, for messages: ".png, .svg or .pdf".
 std::string KnownExportExtensions();
 
-// Renders the chart at width x height pixels and writes it to `path` in the format its
-// extension names. Returns false, with the reason in `error` and the file as it was before, when
-// the extension is unknown, the size is outside 1..MaxExportSide, or the file cannot be written.
-bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
-                 const ChartWindow& window, std::string& error, const QFont& font = RendererFont());
+// Renders the job's chart and writes it to `path` in the format its extension names. Returns
+// false, with the reason in `error` and the file as it was before, when the extension is unknown,
+// the size is outside 1..MaxExportSide, or the file cannot be written.
+bool ExportChart(const std::string& path, const ExportJob& job, std::string& error);
 
 // Renders the job with `writer` and replaces `path` with the result. Returns false, with the
 // reason naming the file in `error` and the file as it was before, when it cannot be written.

@@ -1,5 +1,5 @@
 // The metafile writer, checked byte by byte against the published record layouts.
-#include "shell/emf_writer.h"
+#include "render/emf_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-// The metafile format of the chart exporter (shell/chart_export.h): the chart pass on an
+// The metafile format of the chart exporter (render/chart_export.h): the chart pass on an
 // EmfSurface of the job's size and font, its bytes written to the exporter's device.
 #pragma once
 
 #include <string>
 
-#include "shell/chart_export.h"
+#include "render/chart_export.h"
 
 class QIODevice;
 

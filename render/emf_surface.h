@@ -1,4 +1,4 @@
-// The chart's drawing surface over an Enhanced Metafile of our own writing (shell/emf_writer.h).
+// The chart's drawing surface over an Enhanced Metafile of our own writing (render/emf_writer.h).
 //
 // The metafile's reference device is the screen: its size is the one given (the window's client
 // size) and its text metrics are those of the screen font given, measured with QFontMetrics, so
@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "chart/surface.h"
-#include "shell/emf_writer.h"
+#include "render/emf_writer.h"
 
 class EmfSurface final : public Surface {
   public:
@@ -23,7 +23,7 @@ class EmfSurface final : public Surface {
     EmfSurface(const EmfSurface&) = delete;
     EmfSurface& operator=(const EmfSurface&) = delete;
 
-    // Ends the metafile and gives its bytes; the exporter (shell/chart_export.h) writes them.
+    // Ends the metafile and gives its bytes; the exporter (render/chart_export.h) writes them.
     const std::vector<std::uint8_t>& Finish();
 
     TextMetrics GetTextMetrics() override;

@@ -1,7 +1,7 @@
 // The Qt surface reproduces the GDI conventions pixel by pixel on an image: boxes with right and
 // bottom excluded, one-pixel unsmoothed lines that leave out their last point, exact SetPixel,
 // text cells placed by their reference point on an opaque background, and text metrics.
-#include "shell/qt_surface.h"
+#include "render/qt_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The metafile as a format of the chart exporter: by extension through ExportChart, in the
 // three looks.
-#include "shell/emf_export.h"
+#include "render/emf_export.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "emf_chart_fixture.h"
 #include "emf_records.h"
-#include "shell/emf_writer.h"
+#include "render/emf_writer.h"
 
 namespace {
 
@@ -43,7 +43,9 @@ class EmfExport : public EmfChartFixture {
 TEST_F(EmfExport, ExportChartWritesAMetafileForTheEmfExtension) {
     const std::string path = folder.filePath("cli.EMF").toStdString();
     std::string error;
-    ASSERT_TRUE(ExportChart(path, 640, 480, ChartMetafile, window, error)) << error;
+    ASSERT_TRUE(
+        ExportChart(path, ExportJob{640, 480, ChartMetafile, window, RendererFont()}, error))
+        << error;
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();

@@ -1,5 +1,5 @@
 // The chart's surface over an Enhanced Metafile, with the screen as reference device.
-#include "shell/emf_surface.h"
+#include "render/emf_surface.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "shell/chart_export.h"
+#include "render/chart_export.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -8,12 +8,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <cstdio>
 
-#include "chart/chart_pass.h"
-#include "chart/view_settings.h"
-#include "shell/emf_export.h"
-#include "shell/shell_objects.h"
+#include "chart/chart_colours.h"
+#include "render/emf_export.h"
 
 namespace {
 
@@ -73,21 +70,18 @@ std::string Quoted(const std::string& path) {
 // On screen the date-time picker shows the chart's instant above the magnitude caption; a file
 // has no picker, so the screen look writes the instant on the picker's line instead, as the
 // paper look does ("2024/01/15  21:00:00"), in the screen's colours.
-void RunExportPass(Surface& surface, const ExportJob& job) {
-    if (!ShellObjects.drawingObjectsCreated) CreateDrawingObjects();
+ChartPassResult RunExportPass(Surface& surface, const ExportJob& job) {
     const SizedWindow window(job);
-    DrawChart(window, surface, job.mode, ViewSettings.margin, ShellObjects.figurePen,
-              ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
-    if (job.mode != ChartScreen) return;
-    const ChartLayout layout = ComputeChartLayout(surface, job.mode, window, ViewSettings.margin);
-    const SystemTime t = job.window.PickerTime();
-    char text[80];
-    std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
+    ChartPassResult pass = RunChartPass(window, surface, job.mode, ViewSettings.margin, job.view,
+                                        job.latitude, job.pens);
+    ViewSettings.siderealTime = pass.observer.siderealTime;
+    if (job.result != nullptr) *job.result = pass;
+    if (job.mode != ChartScreen) return pass;
     surface.SetTextColor(White);
     surface.SetBkColor(BackgroundColour);
     surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
-    surface.TextOut(ViewSettings.margin, layout.dateTextY, text);
+    surface.TextOut(ViewSettings.margin, pass.layout.dateTextY, ChartInstantText(pass.time));
+    return pass;
 }
 
 // PNG: a 32-bit image of the chart's size, opaque.
@@ -167,8 +161,7 @@ std::string KnownExportExtensions() {
     return list;
 }
 
-bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
-                 const ChartWindow& window, std::string& error, const QFont& font) {
+bool ExportChart(const std::string& path, const ExportJob& job, std::string& error) {
     error.clear();
     const ExportWriter writer = FindExportWriter(path);
     if (writer == nullptr) {
@@ -176,12 +169,13 @@ bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
                 KnownExportExtensions() + ".";
         return false;
     }
-    if (width < 1 || height < 1 || width > MaxExportSide || height > MaxExportSide) {
+    if (job.width < 1 || job.height < 1 || job.width > MaxExportSide ||
+        job.height > MaxExportSide) {
         error =
             "The chart size must be 1 to " + std::to_string(MaxExportSide) + " pixels each way.";
         return false;
     }
-    return WriteChartFile(path, writer, ExportJob{width, height, mode, window, font}, error);
+    return WriteChartFile(path, writer, job, error);
 }
 
 // Renders into memory first, then writes the bytes to a file beside `path` that replaces it only

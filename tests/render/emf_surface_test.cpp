@@ -1,5 +1,5 @@
 // The metafile surface: its objects, its metrics and its text records.
-#include "shell/emf_surface.h"
+#include "render/emf_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "emf_records.h"
-#include "shell/qt_surface.h"
+#include "render/qt_surface.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The metafile writer function of the chart exporter.
-#include "shell/emf_export.h"
+#include "render/emf_export.h"
 
 #include <QIODevice>
 
-#include "shell/emf_surface.h"
-#include "shell/shell_objects.h"
+#include "chart/chart_colours.h"
+#include "render/emf_surface.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Chart export: the format by extension, the picture's size and look, and no half-written file
 // when something goes wrong.
-#include "shell/chart_export.h"
+#include "render/chart_export.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,8 @@ class ChartExportTest : public ::testing::Test {
     }
     QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
     bool Export(const QString& path, int width, int height, ChartMode mode = ChartScreen) {
-        return ExportChart(path.toStdString(), width, height, mode, window_, error_);
+        return ExportChart(path.toStdString(),
+                           ExportJob{width, height, mode, window_, RendererFont()}, error_);
     }
     QStringList Entries() const {
         return QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);

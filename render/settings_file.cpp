@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "render/settings_file.h"
 
 #include <locale.h>
 #include <sys/stat.h>

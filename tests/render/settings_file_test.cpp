@@ -1,6 +1,6 @@
 // The settings file: reading the first number as "%lf" does, range check, bounded reading of
 // large files, and writes that replace the file only when complete.
-#include "shell/settings_file.h"
+#include "render/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

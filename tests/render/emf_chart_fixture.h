@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "shell/shell_objects.h"
 #include "tests/chart/chart_fixture.h"
 #include "tests/chart/fake_window.h"
 
@@ -19,13 +18,8 @@ class EmfChartFixture : public ChartFixture {
         ChartFixture::SetUp();
         PrepareFullSky(40.0);
         // The full sky drops messages; these tests record them.
-        SetMessageHandler([this](const MessageRequest& r) { messages.push_back(r); });
-        CreateDrawingObjects();
+        Messages().Replace([this](const MessageRequest& r) { messages.push_back(r); });
         ASSERT_TRUE(folder.isValid());
-    }
-    void TearDown() override {
-        ReleaseDrawingObjects();
-        ChartFixture::TearDown();
     }
 
     // The bytes of `name` in the temporary folder (none if it cannot be read).

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "shell/settings_file.h"
+#include "render/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto latitude =

@@ -1,6 +1,6 @@
 // Enhanced Metafile records, byte by byte. Record layouts follow Microsoft's [MS-EMF] format
 // description; the section numbers there are given with each record.
-#include "shell/emf_writer.h"
+#include "render/emf_writer.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "shell/qt_surface.h"
+#include "render/qt_surface.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
