@@ -4,6 +4,11 @@
 inline constexpr int MetafileNameSize = 260;
 inline constexpr double DefaultDimmestMagnitude = 4.4;   // the magnitude limit at start
 inline constexpr double FaintestDimmestMagnitude = 6.5;  // the faintest limit that can be set
+// A latitude the chart accepts: -90 to 90 degrees, both poles included (NaN is none).
+inline constexpr double PoleLatitude = 90.0;
+inline bool IsLatitude(double degrees) {
+    return degrees >= -PoleLatitude && degrees <= PoleLatitude;
+}
 inline constexpr const char* FirstMetafileName = "StarMap.emf";  // the first "To File..." name
 
 // The record's type; the program's one instance is the global ViewSettings.

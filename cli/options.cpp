@@ -160,7 +160,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.help = true;
         } else if (name == "--latitude") {
             const auto latitude = ParseDecimal(*value);
-            if (!latitude || *latitude < -90 || *latitude > 90)
+            if (!latitude || !IsLatitude(*latitude))
                 return fail(
                     "--latitude must be a number of degrees from -90 (south) to 90 "
                     "(north), not " +
@@ -176,7 +176,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.time = *time;
         } else if (name == "--magnitude") {
             const auto magnitude = ParseDecimal(*value);
-            if (!magnitude || *magnitude < 0 || *magnitude > 6.5)
+            if (!magnitude || *magnitude < 0 || *magnitude > FaintestDimmestMagnitude)
                 return fail("--magnitude must be a number from 0 to 6.5, not " + Quoted(*value));
             o.magnitude = *magnitude;
         } else if (name == "--facing") {

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "chart/layout.h"
+#include "chart/view_settings.h"
 
 struct ChartOptions {
     std::optional<double> latitude;  // degrees, -90..90; unset: the settings file, else 0
     std::optional<SystemTime> time;  // unset: now, local time
-    double magnitude = 4.4;          // dimmest magnitude drawn, 0..6.5
-    double facing = 180.0;           // azimuth at the bottom of the disc
+    double magnitude = DefaultDimmestMagnitude;  // dimmest magnitude drawn, 0..6.5
+    double facing = 180.0;                       // azimuth at the bottom of the disc
     bool allFigures = false;
     std::vector<std::string> figures;  // abbreviations, as given
     bool deepSky = false;

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/view_settings.h"
+
 namespace {
 
 // How much of the text after the leading white space is handed to the number reader. A
@@ -75,7 +77,7 @@ std::optional<double> ParseSettingsText(std::string_view text) {
     if (fields != 1) return std::nullopt;
     // The number may go on past the copy: then what was read is not the file's number.
     if (length < rest.size() && static_cast<std::size_t>(used) >= length) return std::nullopt;
-    if (!(value >= -90.0 && value <= 90.0)) return std::nullopt;
+    if (!IsLatitude(value)) return std::nullopt;
     return value;
 }
 

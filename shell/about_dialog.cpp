@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/messages.h"
+
 namespace {
 
 const char* const IconResource = ":/icons/velquorran.svg";
@@ -44,7 +46,8 @@ QPixmap RenderVelquorranIcon(QSize size) {
 // version line, the description, the terms of use, the warranty line centred, and the four
 // acknowledgements; OK (or Escape) closes it.
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("About Velquorran Version 0.2..."));
+    setWindowTitle(QStringLiteral("About %1 Version %2...")
+                       .arg(QLatin1String(ProductName), QLatin1String(ProductVersion)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     // 210 dialog units wide (a unit is a quarter of the average character width), and at
@@ -70,7 +73,10 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
 
     QFont bold = font();
     bold.setBold(true);
-    AddText(layout, this, QStringLiteral("Velquorran Version 0.2"))->setFont(bold);
+    AddText(layout, this,
+            QStringLiteral("%1 Version %2")
+                .arg(QLatin1String(ProductName), QLatin1String(ProductVersion)))
+        ->setFont(bold);
     AddText(layout, this, QStringLiteral("Free planetarium software for beginning star-gazers."));
     AddText(layout, this,
             QStringLiteral("Terms of use: Velquorran is free software under the MIT License. "

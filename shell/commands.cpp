@@ -10,7 +10,6 @@ namespace {
 
 inline constexpr double MagnitudeStep = 0.1;
 inline constexpr double PageRemainder = 0.9;  // a page is 0.9 and then one more line step
-inline constexpr double FaintestMagnitude = 6.5;
 
 using Kind = MenuEntryKind;
 
@@ -125,12 +124,12 @@ ScrollOutcome ApplyScrollCode(int code, int thumbPosition) {
             break;
         case SB_LINERIGHT:
             magnitude += MagnitudeStep;
-            if (magnitude > FaintestMagnitude) magnitude = FaintestMagnitude;
+            if (magnitude > FaintestDimmestMagnitude) magnitude = FaintestDimmestMagnitude;
             break;
         case SB_PAGERIGHT:
             magnitude += PageRemainder;
             magnitude += MagnitudeStep;
-            if (magnitude > FaintestMagnitude) magnitude = FaintestMagnitude;
+            if (magnitude > FaintestDimmestMagnitude) magnitude = FaintestDimmestMagnitude;
             break;
         case SB_THUMBPOSITION:
             magnitude = thumbPosition * MagnitudeStep;

@@ -5,9 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/view_settings.h"
+
 namespace {
 
-inline constexpr double PoleLatitude = 90.0;
 // The dialog never stores a pole: 90 moves inward by this much (to 89.9999).
 inline constexpr double PoleOffset = 0.0001;
 

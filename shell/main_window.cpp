@@ -102,7 +102,7 @@ MainWindow::MainWindow() {
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
     ReadSettings();
-    std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", DefaultMetafileName);
+    std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
 }
 
 // The letter submenus go with the window: no constellation may keep pointing at them.

@@ -23,7 +23,6 @@ inline constexpr const char* SavePromptCaption = "Save settings before exiting?"
 inline constexpr const char* SavePromptText =
     "Do you want to save your new settings before exiting?";
 inline constexpr const char* CannotWriteSettingsMessage = "Sorry, I cannot write to Settings.dat";
-inline constexpr const char* DefaultMetafileName = "StarMap.emf";
 
 class MainWindow : public QWidget, public ChartWindow {
     Q_OBJECT
