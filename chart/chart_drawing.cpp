@@ -1,12 +1,13 @@
 // The second half of the chart pass: the picture itself, for the window, a metafile or a printer
 // page, drawn in a fixed order, each item over the earlier ones: sky disc, compass labels,
 // constellation figures, stars, deep-sky crosses, bodies from Pluto to the Sun, captions.
+#include "chart/chart_drawing.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
 #include "catalog/sky_model.h"
-#include "chart/chart_colours.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
 

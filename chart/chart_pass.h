@@ -4,8 +4,10 @@
 #include <string>
 
 #include "chart/chart_colours.h"
+#include "chart/chart_drawing.h"
 #include "chart/layout.h"
 #include "chart/pass_values.h"
+#include "chart/star_glyph.h"
 #include "chart/surface.h"
 
 inline constexpr int HotSpotTextSize = 40;
@@ -45,23 +47,13 @@ ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartM
 // The two halves of the pass, in this order. PlaceChartObjects computes the layout, reads the
 // picker's date and time, builds the observer, moves the bodies to that instant, marks and places
 // every object above the horizon (the `visible`, `chartX`, `chartY` fields of the tables) and
-// rebuilds the hot-spot table; DrawChartObjects then draws the chart from its result.
+// rebuilds the hot-spot table; DrawChartObjects (chart_drawing.h) then draws the chart from its
+// result.
 ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
                                   int margin, const ChartView& view, double latitude);
-void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
-                      const ChartPens& pens);
 
 // The caption of a chart's instant as files and paper show it: "2024/01/15  21:00:00".
 std::string ChartInstantText(const SystemTime& time);
 
 // The hot spot under a pointer: the last entry in use that holds it, or -1.
 int FindHotSpot(int x, int y);
-
-inline constexpr int MaxGlyphPixels = 45;
-extern const Point StarGlyphOffsets[MaxGlyphPixels];
-
-// One star at (x, y): pixels from StarGlyphOffsets when glyphScale is 0, else a filled circle;
-// its size from the magnitude limit in ViewSettings, or the one given.
-void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, Rgb colour, int glyphScale);
-void DrawStarGlyph(Surface& surface, int x, int y, double magnitude, double dimmest, Rgb colour,
-                   int glyphScale);

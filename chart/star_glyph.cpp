@@ -1,10 +1,11 @@
 // The star glyph: a cluster of pixels on screen and in metafiles, a filled circle on paper, both
 // growing with the star's brightness above the magnitude limit.
+#include "chart/star_glyph.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "chart/chart_pass.h"
 #include "chart/chart_support.h"
 
 // The 7 x 7 square about the star, ring by ring, nearest pixels first; a glyph of n pixels uses
