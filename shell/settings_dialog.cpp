@@ -39,11 +39,6 @@ void RunRealSettingsDialog(QWidget* owner) {
     dialog.exec();
 }
 
-SettingsDialogRunner& CurrentRunner() {
-    static SettingsDialogRunner runner = RunRealSettingsDialog;
-    return runner;
-}
-
 }  // namespace
 
 // A 127 x 153 unit dialog: OK and Cancel at the bottom, the group "Latitude (0-90 degrees)"
@@ -72,7 +67,8 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
     latitudeEdit_->setGeometry(units.Rect(23, 20, 25, 12));
     latitudeEdit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    latitudeEdit_->setText(QString::fromStdString(FormatLatitudeEntry(ViewSettings.latitude)));
+    shownText_ = QString::fromStdString(FormatLatitudeEntry(ViewSettings.latitude));
+    latitudeEdit_->setText(shownText_);
 
     hemisphereBox_ = new QComboBox(this);
     hemisphereBox_->addItem(QStringLiteral("N"));
@@ -91,8 +87,16 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
 }
 
 // OK: a rejected entry shows the range message and leaves the dialog open with its contents;
-// an accepted one is stored and closes the dialog. Any selection but "N" counts as south.
+// an accepted one is stored and closes the dialog. Any selection but "N" counts as south. The
+// entry shows whole degrees: when the user neither edited the number nor changed the hemisphere,
+// the exact latitude stays (OK would otherwise turn 51.5 into 52 without a word).
 void SettingsDialog::Confirm() {
+    const bool southShown = LatitudeSelectsSouth(ViewSettings.latitude);
+    const bool edited = latitudeEdit_->isModified() || latitudeEdit_->text() != shownText_;
+    if (!edited && (hemisphereBox_->currentIndex() != 0) == southShown) {
+        accept();
+        return;
+    }
     const std::optional<double> latitude = ParseLatitudeEntry(latitudeEdit_->text().toStdString(),
                                                               hemisphereBox_->currentIndex() != 0);
     if (!latitude) {
@@ -104,11 +108,10 @@ void SettingsDialog::Confirm() {
 }
 
 void RunSettingsDialog(QWidget* owner) {
-    const SettingsDialogRunner runner = CurrentRunner();  // a copy: it may replace itself
-    runner(owner);
+    SettingsDialogs()(owner);
 }
 
-SettingsDialogRunner SetSettingsDialogRunner(SettingsDialogRunner runner) {
-    if (!runner) runner = RunRealSettingsDialog;
-    return std::exchange(CurrentRunner(), std::move(runner));
+SettingsDialogSeam& SettingsDialogs() {
+    static SettingsDialogSeam seam(RunRealSettingsDialog);
+    return seam;
 }

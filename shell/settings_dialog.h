@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
+
+#include "base/seam.h"
 
 class QComboBox;
 class QLineEdit;
@@ -23,6 +24,7 @@ class SettingsDialog : public QDialog {
   private:
     void Confirm();
 
+    QString shownText_;  // the entry as the dialog filled it in
     QLineEdit* latitudeEdit_ = nullptr;
     QComboBox* hemisphereBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
@@ -33,7 +35,6 @@ class SettingsDialog : public QDialog {
 // and the caller is not told which. Goes through the current runner.
 void RunSettingsDialog(QWidget* owner);
 
-// Replaces the runner (an empty function restores the real dialog) and returns the previous one,
-// so that tests can stand in for the user.
-using SettingsDialogRunner = std::function<void(QWidget* owner)>;
-SettingsDialogRunner SetSettingsDialogRunner(SettingsDialogRunner runner);
+// The runner, a seam so that tests can stand in for the user; the real one runs the dialog.
+using SettingsDialogSeam = Seam<void(QWidget* owner)>;
+SettingsDialogSeam& SettingsDialogs();

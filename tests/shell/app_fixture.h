@@ -48,7 +48,7 @@ class AppTest : public ::testing::Test {
                 questions_.push_back({caption, text, owner});
                 return answer_;
             });
-        previousRunner_ = SetSettingsDialogRunner([this](QWidget* owner) {
+        previousRunner_ = SettingsDialogs().Replace([this](QWidget* owner) {
             ++dialogRuns_;
             dialogOwnerVisible_ = owner != nullptr && owner->isVisible();
             if (realDialog_) {
@@ -62,7 +62,7 @@ class AppTest : public ::testing::Test {
 
     void TearDown() override {
         window_.reset();
-        SetSettingsDialogRunner(previousRunner_);
+        SettingsDialogs().Replace(previousRunner_);
         Questions().Replace(previousQuestions_);
         Messages().Replace(previousMessages_);
         QDir::setCurrent(previousFolder_);
@@ -108,7 +108,7 @@ class AppTest : public ::testing::Test {
     QString previousFolder_;
     MessageHandler previousMessages_;
     QuestionSeam::Function previousQuestions_;
-    SettingsDialogRunner previousRunner_;
+    SettingsDialogSeam::Function previousRunner_;
 
     std::vector<MessageRequest> messages_;
     std::vector<AskedQuestion> questions_;

@@ -86,11 +86,14 @@ TEST_F(SettingsDialogTest, ShowsTheLatitudeAndStoresTheAnswer) {
         bool rejected;
     };
     const Row rows[] = {
-        {"30.6 shows 31, OK stores 31", 30.6, "31", "N", nullptr, -1, Press::Ok, 31.0, false},
+        {"30.6 shows 31, OK untouched keeps 30.6", 30.6, "31", "N", nullptr, -1, Press::Ok, 30.6,
+         false},
+        {"30.6 retyped as 31 stores 31", 30.6, "31", "N", "31", -1, Press::Ok, 31.0, false},
+        {"30.6 turned south stores -31", 30.6, "31", "N", nullptr, 1, Press::Ok, -31.0, false},
         {"cancel keeps 30.6", 30.6, "31", "N", "45", 1, Press::Cancel, 30.6, false},
         {"escape cancels", 7.0, "7", "N", "60", -1, Press::Escape, 7.0, false},
         {"-33 shows 33 and S", -33.0, "33", "S", nullptr, -1, Press::Ok, -33.0, false},
-        {"-0.0 shows N", -0.0, "0", "N", nullptr, -1, Press::Ok, 0.0, false},
+        {"-0.0 shows N and is kept", -0.0, "0", "N", nullptr, -1, Press::Ok, -0.0, false},
         {"0 with S is -0.0", 0.0, "0", "N", nullptr, 1, Press::Ok, -0.0, false},
         {"90 S moves inward", 0.0, "0", "N", "90", 1, Press::Ok, -89.9999, false},
         {"-89.9999 shows 90 again", -89.9999, "90", "S", nullptr, -1, Press::Ok, -89.9999, false},
@@ -104,7 +107,11 @@ TEST_F(SettingsDialogTest, ShowsTheLatitudeAndStoresTheAnswer) {
         const auto dialog = Open();
         EXPECT_EQ(dialog->latitudeEdit()->text(), QString::fromLatin1(row.shown));
         EXPECT_EQ(dialog->hemisphereBox()->currentText(), QString::fromLatin1(row.shownHemisphere));
-        if (row.typed != nullptr) dialog->latitudeEdit()->setText(QString::fromLatin1(row.typed));
+        if (row.typed != nullptr) {  // typed as a user types: select all, erase, type
+            dialog->latitudeEdit()->selectAll();
+            QTest::keyClick(dialog->latitudeEdit(), Qt::Key_Backspace);
+            QTest::keyClicks(dialog->latitudeEdit(), QString::fromLatin1(row.typed));
+        }
         if (row.hemisphere >= 0) dialog->hemisphereBox()->setCurrentIndex(row.hemisphere);
         switch (row.press) {
             case Press::Ok:
