@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "render/chart_export.h"
+#include "render/export_pass.h"
 
 class QIODevice;
 

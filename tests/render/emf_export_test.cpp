@@ -1,5 +1,6 @@
 // The metafile as a format of the chart exporter: by extension through ExportChart, in the
 // three looks.
+#include "render/chart_export.h"
 #include "render/emf_export.h"
 
 #include <gtest/gtest.h>
