@@ -13,6 +13,7 @@
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
 #include "shell/emf_export.h"
+#include "shell/png_writer.h"
 #include "shell/shell_objects.h"
 
 namespace {
@@ -90,9 +91,9 @@ void RunExportPass(Surface& surface, const ExportJob& job) {
     surface.TextOut(ViewSettings.margin, layout.dateTextY, text);
 }
 
-// PNG: a 32-bit image of the chart's size, opaque.
+// PNG: a 32-bit image of the chart's size, opaque, written indexed when it has few colours.
 bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error) {
-    QImage image(job.width, job.height, QImage::Format_RGB32);
+    QImage image = NewChartImage(job.width, job.height);
     if (image.isNull()) {
         error = "Not enough memory for a picture of " + std::to_string(job.width) + " x " +
                 std::to_string(job.height) + " pixels.";
@@ -101,7 +102,7 @@ bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error) {
     QPainter painter(&image);
     PaintChart(painter, job);
     painter.end();
-    if (!image.save(&out, "PNG")) {
+    if (!WritePng(out, image)) {
         error = "The PNG picture could not be encoded.";
         return false;
     }
