@@ -98,13 +98,14 @@ bool WriteHeader(QIODevice& out, const QImage& image, unsigned char colourType) 
 class ImageDataWriter {
   public:
     explicit ImageDataWriter(QIODevice& out) : out_(out), buffer_(IdatChunkSize) {
-        ok_ = deflateInit2(&stream_, DeflateLevel, Z_DEFLATED, MAX_WBITS, DeflateMemoryLevel,
-                           DeflateStrategy) == Z_OK;
+        started_ = deflateInit2(&stream_, DeflateLevel, Z_DEFLATED, MAX_WBITS, DeflateMemoryLevel,
+                                DeflateStrategy) == Z_OK;
+        ok_ = started_;
         stream_.next_out = buffer_.data();
         stream_.avail_out = static_cast<uInt>(buffer_.size());
     }
     ~ImageDataWriter() {
-        if (ok_) deflateEnd(&stream_);
+        if (started_) deflateEnd(&stream_);
     }
     ImageDataWriter(const ImageDataWriter&) = delete;
     ImageDataWriter& operator=(const ImageDataWriter&) = delete;
@@ -138,7 +139,8 @@ class ImageDataWriter {
     QIODevice& out_;
     std::vector<unsigned char> buffer_;
     z_stream stream_{};
-    bool ok_ = false;
+    bool started_ = false;  // the stream holds memory to give back
+    bool ok_ = false;       // started, and nothing has failed since
 };
 
 // ---- Indexed pictures ----
