@@ -138,6 +138,10 @@ TEST_F(ChartExportTest, PngDecodesToTheExactPixelsIndexedUpTo256Colours) {
         EXPECT_EQ(QImage::fromData(file, "PNG").convertToFormat(QImage::Format_RGB32), row.image)
             << row.name;
     }
+    // A device that stops taking bytes part-way through the image data: the failure is reported.
+    QFile full("/dev/full");
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(WritePng(full, rows[4].image));
 }
 
 TEST_F(ChartExportTest, PrinterLookIsBlackOnWhite) {
