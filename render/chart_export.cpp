@@ -11,6 +11,7 @@
 
 #include "chart/chart_colours.h"
 #include "render/emf_export.h"
+#include "render/png_writer.h"
 
 namespace {
 
@@ -54,9 +55,9 @@ std::string Quoted(const std::string& path) {
 
 }  // namespace
 
-// PNG: a 32-bit image of the chart's size, opaque.
+// PNG: a 32-bit image of the chart's size, opaque, written indexed when it has few colours.
 bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error) {
-    QImage image(job.width, job.height, QImage::Format_RGB32);
+    QImage image = NewChartImage(job.width, job.height);
     if (image.isNull()) {
         error = "Not enough memory for a picture of " + std::to_string(job.width) + " x " +
                 std::to_string(job.height) + " pixels.";
@@ -65,7 +66,7 @@ bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error) {
     QPainter painter(&image);
     PaintChart(painter, job);
     painter.end();
-    if (!image.save(&out, "PNG")) {
+    if (!WritePng(out, image)) {
         error = "The PNG picture could not be encoded.";
         return false;
     }

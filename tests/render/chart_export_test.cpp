@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 #include "chart/view_settings.h"
+#include "render/png_writer.h"
 
 namespace {
 
@@ -67,6 +70,79 @@ TEST_F(ChartExportTest, PngHasTheAskedSizeAndTheScreenLook) {
     EXPECT_EQ(image.pixel(160, 120 - 101), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(160, 120 - 103), qRgb(0, 48, 0));
     EXPECT_TRUE(error_.empty());
+}
+
+// Each picture decodes to exactly its pixels: indexed up to 256 colours, RGB beyond. The chart
+// is compared with its rendering on an ordinary 32-bit image; the last picture is larger than a
+// huge page (the chart's memory) and its data spans several IDAT chunks.
+TEST_F(ChartExportTest, PngDecodesToTheExactPixelsIndexedUpTo256Colours) {
+    const ExportJob job{320, 240, ChartScreen, window_, RendererFont()};
+    QImage chart(job.width, job.height, QImage::Format_RGB32);
+    QPainter painter(&chart);
+    painter.fillRect(chart.rect(), QColor(0, 48, 0));
+    QtSurface surface(painter, job.font);
+    RunExportPass(surface, job);
+    painter.end();
+    QBuffer exported;
+    exported.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WritePngChart(exported, job, error_)) << error_;
+
+    const auto picture = [](QImage image, QRgb (*colour)(int x, int y)) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colour(x, y));
+        return image;
+    };
+    const struct {
+        const char* name;
+        QImage image;
+        QByteArray file;  // empty: written here with WritePng
+        char colourType;  // 3 indexed, 2 RGB; 0 either (the chart's text has many shades)
+        int idatChunks;   // at least
+    } rows[] = {
+        {"the exported chart", chart, exported.data(), 0, 1},
+        {"256 colours",
+         picture(QImage(16, 16, QImage::Format_RGB32),
+                 [](int x, int y) { return qRgb(x * 16 + y, 255 - y, x); }),
+         {},
+         3,
+         1},
+        {"257 colours",
+         picture(QImage(257, 1, QImage::Format_RGB32),
+                 [](int x, int) { return qRgb(x % 256, x / 256, 7); }),
+         {},
+         2,
+         1},
+        {"one pixel",
+         picture(QImage(1, 1, QImage::Format_RGB32), [](int, int) { return qRgb(1, 2, 3); }),
+         {},
+         3,
+         1},
+        {"many colours in huge pages",
+         picture(NewChartImage(1024, 600),
+                 [](int x, int y) { return qRgb(x & 255, y & 255, (x * y) & 255); }),
+         {},
+         2,
+         2},
+    };
+    for (const auto& row : rows) {
+        QByteArray file = row.file;
+        if (file.isEmpty()) {
+            QBuffer buffer(&file);
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(WritePng(buffer, row.image)) << row.name;
+        }
+        ASSERT_GT(file.size(), 25) << row.name;
+        if (row.colourType != 0) {
+            EXPECT_EQ(file[25], row.colourType) << row.name;
+        }
+        EXPECT_GE(file.count("IDAT"), row.idatChunks) << row.name;
+        EXPECT_EQ(QImage::fromData(file, "PNG").convertToFormat(QImage::Format_RGB32), row.image)
+            << row.name;
+    }
+    // A device that stops taking bytes part-way through the image data: the failure is reported.
+    QFile full("/dev/full");
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(WritePng(full, rows[4].image));
 }
 
 TEST_F(ChartExportTest, PrinterLookIsBlackOnWhite) {
