@@ -47,7 +47,7 @@ TEST_F(CoordinatesTest, EclipticToEquatorialAtJ2000) {
         {270, 0, 18, -eps, 1e-12},
         {0, 90, 18, 66.5607, 5e-5},                  // the ecliptic pole
         {-0.0001, 0, 23.9999939, -3.9778e-5, 5e-8},  // never a negative right ascension
-        {-1e-14, 0, 0, 0, 1e-12},                    // 24 - 1e-15 rounds to 24: that is 0
+        {-1e-14, 0, 0, 0, 1e-12},                    // 24 less a part of an ulp is 24: give 0
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.longitude << " " << r.latitude);
