@@ -97,11 +97,14 @@ void QtSurface::Setup(const QFont& font) {
 }
 
 // Draws the held-back pixels of one colour: as points on raster devices, as one path of unit
-// squares on vector devices (a zero-length line with a flat cap would not show there).
+// squares on vector devices (a zero-length line with a flat cap would not show there). The path
+// is filled by the winding rule: overlapping glyphs set some pixels twice, and the odd-even
+// rule would leave such a pixel, covered by two squares of the same orientation, empty.
 void QtSurface::Flush() {
     if (pendingPixels_.isEmpty()) return;
     if (vector_) {
         QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
         for (const QPoint& p : std::as_const(pendingPixels_)) path.addRect(p.x(), p.y(), 1, 1);
         painter_.fillPath(path, pendingColour_);
     } else {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Builds the three catalogue texts that Velquorran compiles in (catalog/data/*.txt).
 
-Sources (see catalog/data/README.md for their origin and licences):
+Sources, in catalog/sources/ (see its README.md for their origin and licences):
   bsc5-short.json            Bright Star Catalogue, 5th revised edition (J2000)
   withdrawn.tsv              the 14 catalogue numbers kept for withdrawn objects
   messier.json               the Messier objects
@@ -328,10 +328,10 @@ def deepsky_text(messier_path):
 
 def main(argv):
     parser = argparse.ArgumentParser(description="Build catalog/data/*.txt from the sources.")
-    default_data = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "shared", "data")
+    default_data = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "catalog",
+                                "sources")
     parser.add_argument("--data-dir", default=default_data,
-                        help="folder holding the four sources (default: ../shared/data)")
+                        help="folder holding the four sources (default: catalog/sources)")
     parser.add_argument("--bsc5", help="bsc5-short.json (default: in --data-dir)")
     parser.add_argument("--withdrawn", help="withdrawn.tsv (default: in --data-dir)")
     parser.add_argument("--messier", help="messier.json (default: in --data-dir)")

@@ -1,7 +1,6 @@
 // Loading the star catalogue into StarTable.
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "catalog/loaders.h"
 #include "catalog_test_support.h"
@@ -22,9 +21,13 @@ std::string StarLines(int from, int to) {
     return lines;
 }
 
-bool HasDefaults(const Star& star) {
-    return star.name[0] == '\0' && star.magnitude == UnloadedMagnitude && !star.inFigure &&
-           star.constellationIndex == NoConstellation;
+// Rows 1 to 13 as '+' (loaded) and '.' (left at its defaults).
+std::string LoadedRows() {
+    std::string rows;
+    for (int n = 1; n <= 13; ++n) {
+        rows += StarTable[n].magnitude != UnloadedMagnitude || StarTable[n].name[0] ? '+' : '.';
+    }
+    return rows;
 }
 
 using StarCatalogue = CatalogTest;
@@ -39,69 +42,43 @@ TEST_F(StarCatalogue, FillsRowsByNumberWithPositionMagnitudeAndName) {
     EXPECT_STREQ(StarTable[1].name, "          ");
     EXPECT_STREQ(StarTable[2].name, " 10    Cas");
     // Too long for the field: its start and its constellation abbreviation are kept.
-    EXPECT_STREQ(StarTable[3].name,
-                 "Some Very Long Prope"
-                 "Ori");
-    EXPECT_TRUE(HasDefaults(StarTable[4]));
+    EXPECT_STREQ(StarTable[3].name, "Some Very Long PropeOri");
     EXPECT_TRUE(messages_.empty());
 }
 
-// Texts that load without a message; `filled` and `empty` list rows that must and must not
-// have been filled.
-TEST_F(StarCatalogue, RowsFilledByTextsWithoutFault) {
-    const std::string longLine = StarLine(1, (std::string(300, 'Q') + "_And").c_str());
+// Which rows a text fills, and the one message (if any) with which the load stops. A line that
+// cannot be read uses up its number.
+TEST_F(StarCatalogue, RowsFilledAndWhereTheLoadStops) {
+    const std::string messedUp = "Star database appears messed up.  Expected:";
     const struct {
-        const char* what;
-        std::string text;
-        std::vector<int> filled, empty;
+        std::string text, rows, message;
     } rows[] = {
-        {"jump forward", StarLines(1, 5) + StarLines(9, 12) + "%", {1, 5, 9, 12}, {6, 7, 8, 13}},
-        {"early %", StarLines(1, 3) + "%\r\n" + StarLines(4, 6), {3}, {4}},
-        {"no % line", StarLines(1, 3), {3}, {4}},
-        {"not a number",
-         StarLines(1, 2) + "3 nan 10.0 5.0 x\r\n4 1.0 inf 5.0 y\r\n" + StarLine(5) + "%",
-         {1, 2, 5},
-         {3, 4}},
-        {"overlong line", longLine + StarLine(2) + "%", {1, 2}, {3}},
+        {StarLines(1, 5) + StarLines(9, 12) + "%", "+++++...++++.", ""},
+        {StarLines(1, 3) + "%\r\n" + StarLines(4, 6), "+++..........", ""},
+        {StarLines(1, 2) + "3 nan 10.0 5.0 x\r\n4 1.0 inf 5.0 y\r\n" + StarLine(5) + "%",
+         "++..+........", ""},
+        {StarLines(1, 5) + StarLine(5, "_99____Ori") + StarLines(6, 8) + "%", "+++++........",
+         messedUp + "6.  Found:5"},
+        {StarLines(1, 2) + StarLine(9111) + "%", "++...........", messedUp + "3.  Found:9111"},
+        {StarLines(1, 4) + "\r\n" + StarLine(5) + "%", "++++.........", messedUp + "6.  Found:5"},
+        {StarLine(1, (std::string(300, 'Q') + "_And").c_str()) + StarLine(2), "++...........", ""},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        ResetSkyModel();
-        LoadStarCatalogue(TextOf(r.text));
-        for (int n : r.filled) EXPECT_NE(StarTable[n].magnitude, UnloadedMagnitude) << n;
-        for (int n : r.empty) EXPECT_TRUE(HasDefaults(StarTable[n])) << n;
-    }
-    // The overlong line (the last row) is cut to the buffer, its name then to the field.
-    EXPECT_EQ(std::string(StarTable[1].name), std::string(23, 'Q'));
-    LoadStarCatalogue(ResourceText{});  // a missing text loads nothing and says nothing
-    EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(StarCatalogue, NumbersOutOfOrderShowTheMessageAndStop) {
-    const struct {
-        std::string text;
-        const char* message;
-        int lastFilled;
-    } rows[] = {
-        {StarLines(1, 5) + StarLine(5, "_99____Ori") + StarLines(6, 8) + "%",
-         "Star database appears messed up.  Expected:6.  Found:5", 5},
-        {StarLines(1, 2) + StarLine(9111) + "%",
-         "Star database appears messed up.  Expected:3.  Found:9111", 2},
-        {StarLines(1, 4) + "\r\n" + StarLine(5) + "%",  // the empty line used up number 5
-         "Star database appears messed up.  Expected:6.  Found:5", 4},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.message);
         ResetSkyModel();
         messages_.clear();
         LoadStarCatalogue(TextOf(r.text));
-        ASSERT_EQ(messages_.size(), 1u);
-        EXPECT_EQ(messages_[0].text, r.message);
-        EXPECT_EQ(messages_[0].caption, "Velquorran");
-        EXPECT_EQ(messages_[0].icon, MessageIcon::Error);
-        EXPECT_STREQ(StarTable[r.lastFilled].name, "          ");
-        EXPECT_TRUE(HasDefaults(StarTable[r.lastFilled + 1]));
+        EXPECT_EQ(LoadedRows(), r.rows) << r.text.substr(0, 60);
+        ASSERT_EQ(messages_.size(), r.message.empty() ? 0u : 1u);
+        if (!r.message.empty()) {
+            EXPECT_EQ(messages_[0].text, r.message);
+            EXPECT_EQ(messages_[0].caption, "Velquorran");
+            EXPECT_EQ(messages_[0].icon, MessageIcon::Error);
+        }
     }
+    // The overlong line (the last row) is cut to the line buffer, its name then to the field.
+    EXPECT_EQ(std::string(StarTable[1].name), std::string(23, 'Q'));
+    LoadStarCatalogue(ResourceText{});  // a missing text loads nothing and says nothing
+    EXPECT_TRUE(messages_.empty());
 }
 
 }  // namespace

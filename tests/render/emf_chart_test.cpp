@@ -1,5 +1,6 @@
 // A whole chart in metafile mode, written by our writer and read back by an independent reader,
-// Debian's emf2svg-conv, and by our own parsing of the header.
+// Debian's emf2svg-conv, and by our own parsing of the header and the pixel records (the
+// reader draws no EMR_SETPIXELV, so it cannot see the stars).
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include "render/chart_export.h"
 #include "render/emf_surface.h"
 #include "render/qt_surface.h"
+#include "tests/chart/recording_surface.h"
 
 namespace {
 
@@ -104,6 +106,31 @@ TEST_F(EmfChart, IndependentReaderSeesDiscLabelsCaptionsFiguresAndCrosses) {
     EXPECT_EQ(CountMatches(svg, stroke.arg("FF0000")), segments);
     EXPECT_EQ(CountMatches(svg, stroke.arg("00FF00")), 2 * crosses);
     EXPECT_TRUE(messages.empty());
+}
+
+// The pixel records, read from the bytes: the two white corner pixels that keep the page size,
+// then the glyph of every star the pass placed, at its chart position, in catalogue order.
+TEST_F(EmfChart, PixelRecordsAreTheCornersThenTheGlyphOfEveryPlacedStar) {
+    const std::vector<std::uint8_t> bytes = Export();
+    RecordingSurface expected;
+    expected.SetPixel(0, 0, White);
+    expected.SetPixel(800, 600, White);
+    for (int number = 1; number <= MaxStarNumber; ++number) {
+        const Star& star = StarTable[number];
+        if (star.visible)
+            DrawStarGlyph(expected, star.chartX, star.chartY, star.magnitude, White, 0);
+    }
+    std::vector<std::string> written;
+    for (const ParsedRecord& r : ParseRecords(bytes)) {
+        if (r.type != EMR_SETPIXELV) continue;
+        written.push_back("SetPixel(" + std::to_string(ReadI32(bytes, r.offset + 8)) + "," +
+                          std::to_string(ReadI32(bytes, r.offset + 12)) + "," +
+                          std::to_string(bytes[r.offset + 16]) + "," +
+                          std::to_string(bytes[r.offset + 17]) + "," +
+                          std::to_string(bytes[r.offset + 18]) + ")");
+    }
+    EXPECT_GT(written.size(), 2000u);
+    EXPECT_EQ(written, expected.Strings());
 }
 
 TEST_F(EmfChart, RecordsRunToTheEndBoundsSpanThePageAndEveryObjectIsFreed) {

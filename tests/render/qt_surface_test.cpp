@@ -243,7 +243,7 @@ TEST(QtSurface, MetricsAreThoseOfTheFontOnTheDevice) {
 }
 
 // On a vector device the shapes are written so that, drawn again at the device's size, they
-// cover the same pixels as on an image.
+// cover the same pixels as on an image; a pixel set twice (overlapping star glyphs) stays set.
 TEST(QtSurface, SvgShapesLandOnTheSamePixels) {
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
@@ -256,6 +256,7 @@ TEST(QtSurface, SvgShapesLandOnTheSamePixels) {
         QtSurface surface(painter, RendererFont());
         RedOnBlue(surface);
         surface.Rectangle(2, 3, 7, 9);
+        surface.SetPixel(12, 14, Odd);
         surface.SetPixel(12, 14, Odd);
     }
     painter.end();
