@@ -6,13 +6,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cstdio>
 
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
 #include "shell/emf_export.h"
+#include "shell/file_output.h"
 #include "shell/shell_objects.h"
 
 namespace {
@@ -184,8 +184,8 @@ bool ExportChart(const std::string& path, int width, int height, ChartMode mode,
     return WriteChartFile(path, writer, ExportJob{width, height, mode, window, font}, error);
 }
 
-// Renders into memory first, then writes the bytes to a file beside `path` that replaces it only
-// when everything was written (QSaveFile, unbuffered so that every failed write is noticed).
+// Renders into memory first, then replaces the file with the bytes as every user's file is
+// replaced (ReplaceFileContents: whole or not at all, never over anything but a regular file).
 bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJob& job,
                     std::string& error) {
     error.clear();
@@ -195,11 +195,8 @@ bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJo
         buffer.open(QIODevice::WriteOnly);
         if (!writer(buffer, job, error)) return false;
     }
-    // An uncommitted QSaveFile removes its temporary file when it goes, leaving `path` as it was.
-    QSaveFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
-        return true;
-    error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
+    std::string reason;
+    if (ReplaceFileContents(path, bytes, reason)) return true;
+    error = "Cannot write " + Quoted(path) + ": " + reason + ".";
     return false;
 }
