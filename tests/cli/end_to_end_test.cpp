@@ -199,7 +199,7 @@ TEST_F(EndToEnd, LostStandardOutputFailsAndNoDisplayIsNeeded) {
         EXPECT_EQ(process.exitCode(), row.status) << err.toStdString();
         EXPECT_TRUE(err.contains(row.message)) << err.toStdString();
     }
-    EXPECT_EQ(PictureSize("chart.png", Bytes("chart.png")), QSize(1200, 900));
+    EXPECT_EQ(QImage(Path("chart.png")).size(), QSize(1200, 900));
 }
 
 TEST_F(EndToEnd, HelpGoesToStandardOutput) {
