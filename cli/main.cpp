@@ -2,10 +2,16 @@
 // instant into a PNG, SVG or PDF file, and lists what stands above the horizon, for scripts,
 // tests and machines without a display.
 //
-// Exit status: 0 done; 1 the chart could not be written; 2 bad options (nothing is written).
+// Exit status: 0 done; 1 the chart or the standard output could not be written; 2 bad options
+// (nothing is written).
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -45,9 +51,34 @@ void FilterQtMessages(QtMsgType type, const QMessageLogContext&, const QString& 
     std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(message));
 }
 
+// A closed standard output would be the descriptor the next file opened gets, and the list
+// would be written into that file. It is held by /dev/null opened for reading, so that writing
+// to it fails as writing to a closed descriptor does.
+void HoldClosedStandardOutput() {
+    if (fcntl(STDOUT_FILENO, F_GETFD) != -1 || errno != EBADF) return;
+    const int fd = open("/dev/null", O_RDONLY);
+    if (fd < 0 || fd == STDOUT_FILENO) return;
+    dup2(fd, STDOUT_FILENO);
+    if (fd > STDERR_FILENO) close(fd);  // else it holds a closed standard input the same way
+}
+
+// The status to exit with once everything is written: `status`, or 1 with a message when the
+// standard output did not take all of it (a full disk, a closed descriptor), which would
+// otherwise be lost in silence.
+int Finish(int status) {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "%s: cannot write to standard output%s%s\n", ProgramName,
+                 error != 0 ? ": " : "", error != 0 ? std::strerror(error) : "");
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    HoldClosedStandardOutput();
     // The options are read before Qt sees them, so that Qt takes none of them for its own.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const ParseResult parsed = ParseOptions(arguments);
@@ -55,12 +86,13 @@ int main(int argc, char** argv) {
     const ChartOptions& options = parsed.options;
     if (options.help) {
         std::fputs(UsageText().c_str(), stdout);
-        return 0;
+        return Finish(0);
     }
 
     qInstallMessageHandler(FilterQtMessages);
-    // Fonts and painting need a Qt application, but no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts and painting need a Qt application, but no display: always the offscreen platform,
+    // whatever QT_QPA_PLATFORM names (a platform that cannot start would abort the run).
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     // Qt adopts the user's locale; numbers in the list stay "51.50" for scripts.
@@ -87,5 +119,5 @@ int main(int argc, char** argv) {
         pass = RunPassForList(options, window);
     }
     if (options.list) PrintPlacedObjects(stdout, pass);
-    return 0;
+    return Finish(0);
 }

@@ -242,5 +242,6 @@ std::string UsageText() {
            "                     (degrees), x and y on the chart, separated by tabs\n"
            "  --help             show this text\n"
            "\n"
-           "Exit status: 0 done, 1 the chart could not be written, 2 bad options.\n";
+           "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"
+           "options.\n";
 }

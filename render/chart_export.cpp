@@ -6,12 +6,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "chart/chart_colours.h"
 #include "render/emf_export.h"
 #include "render/png_writer.h"
+#include "render/file_output.h"
 
 namespace {
 
@@ -149,8 +149,8 @@ bool ExportChart(const std::string& path, const ExportJob& job, std::string& err
     return WriteChartFile(path, writer, job, error);
 }
 
-// Renders into memory first, then writes the bytes to a file beside `path` that replaces it only
-// when everything was written (QSaveFile, unbuffered so that every failed write is noticed).
+// Renders into memory first, then replaces the file with the bytes as every user's file is
+// replaced (ReplaceFileContents: whole or not at all, never over anything but a regular file).
 bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJob& job,
                     std::string& error) {
     error.clear();
@@ -160,11 +160,8 @@ bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJo
         buffer.open(QIODevice::WriteOnly);
         if (!writer(buffer, job, error)) return false;
     }
-    // An uncommitted QSaveFile removes its temporary file when it goes, leaving `path` as it was.
-    QSaveFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
-        return true;
-    error = "Cannot write " + Quoted(path) + ": " + file.errorString().toStdString() + ".";
+    std::string reason;
+    if (ReplaceFileContents(path, bytes, reason)) return true;
+    error = "Cannot write " + Quoted(path) + ": " + reason + ".";
     return false;
 }

@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -37,6 +39,10 @@ EmfFont LogicalFont(const QFont& font) {
     logical.faceName.assign(reinterpret_cast<const char16_t*>(family.utf16()),
                             static_cast<std::size_t>(family.size()));
     return logical;
+}
+
+int WithinInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
 }  // namespace
@@ -146,10 +152,17 @@ void EmfSurface::TextOut(int x, int y, std::string_view text) {
     // baseline 24.
     const unsigned horizontal = align_ & 6u;
     const unsigned vertical = align_ & 24u;
-    box.left = horizontal == 6u ? x - width / 2 : horizontal == TA_RIGHT ? x - width : x;
-    box.top = vertical == 24u ? y - metrics.ascent() : vertical == TA_BOTTOM ? y - height : y;
-    box.right = box.left + std::max(width, 1) - 1;
-    box.bottom = box.top + std::max(height, 1) - 1;
+    // In 64 bits, held within the int range: the reference point may lie at either end of it.
+    const std::int64_t left = horizontal == 6u         ? std::int64_t{x} - width / 2
+                              : horizontal == TA_RIGHT ? std::int64_t{x} - width
+                                                       : x;
+    const std::int64_t top = vertical == 24u         ? std::int64_t{y} - metrics.ascent()
+                             : vertical == TA_BOTTOM ? std::int64_t{y} - height
+                                                     : y;
+    box.left = WithinInt(left);
+    box.top = WithinInt(top);
+    box.right = WithinInt(left + std::max(width, 1) - 1);
+    box.bottom = WithinInt(top + std::max(height, 1) - 1);
     writer_.ExtTextOut(x, y,
                        std::u16string_view(reinterpret_cast<const char16_t*>(string.utf16()),
                                            static_cast<std::size_t>(string.size())),

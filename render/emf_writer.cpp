@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -21,7 +22,7 @@ constexpr std::size_t LogFontPanoseSize = 320;  // LogFont (92) and the Panose t
 EmfRect DrawnBox(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
-    return EmfRect{left, top, std::max(left, right - 1), std::max(top, bottom - 1)};
+    return EmfRect{left, top, right > left ? right - 1 : left, bottom > top ? bottom - 1 : top};
 }
 
 bool FitsInt16(int value) {
@@ -303,12 +304,15 @@ const std::vector<std::uint8_t>& EmfWriter::Finish() {
     finished_ = true;
 
     const double hundredthsPerPixel = 2540.0 / dotsPerInch_;
-    auto frame = [&](int pixels) {
-        return static_cast<int>(std::lround(pixels * hundredthsPerPixel));
+    // The edge of pixel `pixels` in 0.01 mm, plus `adjust`; computed in doubles and held within
+    // the int range, as the bounds may reach its ends.
+    auto frame = [&](double pixels, int adjust = 0) {
+        const double value = std::round(pixels * hundredthsPerPixel) + adjust;
+        return static_cast<int>(std::clamp(value, double(INT_MIN), double(INT_MAX)));
     };
     const EmfRect frameRect =
-        drawn_ ? EmfRect{frame(bounds_.left), frame(bounds_.top), frame(bounds_.right + 1) - 1,
-                         frame(bounds_.bottom + 1) - 1}
+        drawn_ ? EmfRect{frame(bounds_.left), frame(bounds_.top), frame(bounds_.right + 1.0, -1),
+                         frame(bounds_.bottom + 1.0, -1)}
                : EmfRect{0, 0, -1, -1};
     auto put = [&](std::size_t offset, std::uint32_t value) { Patch32(offset, value); };
     auto putInt = [&](std::size_t offset, int value) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -36,6 +37,13 @@ bool IsVectorEngine(const QPaintEngine* engine) {
         default:
             return false;
     }
+}
+
+// Qt's raster engine computes in a fixed-point range far smaller than int's. A coordinate far
+// beyond any device is brought to one that still lies beyond it, which covers the same pixels.
+int NearDevice(int coordinate) {
+    constexpr int Far = 1 << 20;
+    return std::clamp(coordinate, -Far, Far);
 }
 
 }  // namespace
@@ -220,16 +228,19 @@ void QtSurface::DrawBox(int left, int top, int right, int bottom, bool ellipse) 
     Flush();
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1) return;
+    // Widths in 64 bits: a box may span the whole int range.
+    const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;
+    if (width < 1 || height < 1) return;
     if (vector_) {
         UseOutlineAndFill(true);
-        const QRectF box(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+        const QRectF box(left + 0.5, top + 0.5, double(width - 1), double(height - 1));
         ellipse ? painter_.drawEllipse(box) : painter_.drawRect(box);
     } else if (ellipse) {
         RasterEllipse(left, top, right, bottom);
     } else {
         UseOutlineAndFill(true);
-        painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        painter_.drawRect(QRect(QPoint(NearDevice(left), NearDevice(top)),
+                                QPoint(NearDevice(right) - 2, NearDevice(bottom) - 2)));
     }
 }
 
@@ -240,11 +251,13 @@ void QtSurface::FillRun(int x0, int x1, int y, const QColor& colour) {
         if (y < 0 || y >= imageHeight_) return;
         x0 = std::max(x0, 0);
         x1 = std::min(x1, imageWidth_ - 1);
+        // A run wholly left or right of the image is empty once clamped.
+        if (x1 < x0) return;
         auto* line = reinterpret_cast<QRgb*>(imageBits_ + qsizetype(y) * imageStride_);
         std::fill(line + x0, line + x1 + 1, colour.rgb());
         return;
     }
-    painter_.fillRect(QRect(x0, y, x1 - x0 + 1, 1), colour);
+    painter_.fillRect(QRect(QPoint(NearDevice(x0), y), QPoint(NearDevice(x1), y)), colour);
 }
 
 // The ellipse inscribed in the box [left, right] x [top, bottom] of pixel edges: a pixel belongs
@@ -253,8 +266,8 @@ void QtSurface::FillRun(int x0, int x1, int y, const QColor& colour) {
 // outline in the pen colour; the rest is filled with the brush. So the shape never leaves its
 // box, touches all four sides of a circle's box, and is symmetric.
 void QtSurface::RasterEllipse(int left, int top, int right, int bottom) {
-    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
-    const double a = (right - left) / 2.0, b = (bottom - top) / 2.0;
+    const double cx = (double(left) + right) / 2.0, cy = (double(top) + bottom) / 2.0;
+    const double a = (double(right) - left) / 2.0, b = (double(bottom) - top) / 2.0;
     // The run of row y, or an empty one (x0 > x1) outside the ellipse.
     auto run = [&](int y, int& x0, int& x1) {
         x0 = 1;

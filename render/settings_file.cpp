@@ -1,16 +1,15 @@
 #include "render/settings_file.h"
 
 #include <locale.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
-#include <QSaveFile>
-#include <QString>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 
 #include "chart/view_settings.h"
+#include "render/file_output.h"
 
 namespace {
 
@@ -81,16 +80,18 @@ std::optional<double> ParseSettingsText(std::string_view text) {
     return value;
 }
 
-// Input: a path. Output: whether the file could be opened (a directory cannot, as on the system
-// the format comes from), and the latitude it holds. Reads past the leading white space in
+// Input: a path. Output: whether the file could be opened, and the latitude it holds. Only a
+// regular file (or a link to one) is opened: a folder cannot be, as on the system the format
+// comes from, and a pipe or device counts as a file that could not be read (a pipe would block
+// the start for ever). Reads past the leading white space in
 // chunks, then at most NumberWindow characters, so a file of any size costs little memory.
 SettingsReadResult ReadSettingsFile(const std::string& path) {
     SettingsReadResult result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return result;
-    struct stat status {};
-    if (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode)) {
-        std::fclose(file);
+    const int fd = OpenRegularFileForReading(path);
+    if (fd < 0) return result;
+    std::FILE* file = fdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
         return result;
     }
     result.opened = true;
@@ -117,9 +118,9 @@ SettingsReadResult ReadSettingsFile(const std::string& path) {
 }
 
 // Input: latitude in degrees; a path. Output: true when the file now holds the latitude as one
-// line of "%lf\n". The text is written to a temporary file beside `path` and renamed over it
-// only when complete (QSaveFile), so a full disk or a crash never leaves a truncated file. A
-// latitude that is not a finite number is not written.
+// line of "%lf\n", written as every user's file is (ReplaceFileContents: never over anything but
+// a regular file, never leaving a truncated file where it could be avoided). A latitude that is
+// not a finite number is not written.
 bool WriteSettingsFile(double latitude, const std::string& path) {
     if (!std::isfinite(latitude)) return false;
     char line[400];
@@ -130,15 +131,6 @@ bool WriteSettingsFile(double latitude, const std::string& path) {
     }
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line) return false;
 
-    // Unbuffered: QSaveFile (Qt 6.4) records a failed write only when it happens in write()
-    // itself; a buffered write that fails while commit() flushes would be renamed into place
-    // truncated and reported as success.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(line, length) != length || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    std::string reason;
+    return ReplaceFileContents(path, QByteArray(line, length), reason);
 }

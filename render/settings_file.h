@@ -17,10 +17,10 @@ struct SettingsReadResult {
 // anything after the number ignored), when it lies within -90..90 inclusive.
 std::optional<double> ParseSettingsText(std::string_view text);
 
-// Reads the settings file at `path`.
+// Reads the settings file at `path`: only a regular file, or a link to one, counts as opened.
 SettingsReadResult ReadSettingsFile(const std::string& path = SettingsFileName);
 
-// Writes the latitude as "%lf\n". The text goes to a file beside `path` that replaces it only
-// when complete, so a failed or interrupted write never leaves the file truncated or empty.
-// Returns false when the file cannot be written.
+// Writes the latitude as "%lf\n" with ReplaceFileContents (render/file_output.h): only over a
+// regular file, through a link to the file it leads to, whole or not at all where the folder
+// allows. Returns false when the file cannot be written.
 bool WriteSettingsFile(double latitude, const std::string& path = SettingsFileName);

@@ -98,6 +98,7 @@ MainWindow::MainWindow() {
     MeasureWindowFont();
     CreatePicker();
     CreateScrollBar();
+    setMinimumSize(MinimumChartSize());
     menu_ = BuildPopupMenu(this);
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
@@ -180,6 +181,57 @@ void MainWindow::CreateScrollBar() {
             [this](int position) { Scroll(SB_THUMBTRACK, position); });
     connect(scrollBar_, &QAbstractSlider::sliderReleased, this,
             [this] { Scroll(SB_THUMBPOSITION, scrollBar_->sliderPosition()); });
+}
+
+// The smallest client size at which nothing drawn over the chart covers its disc: as wide as the
+// widest control or caption at the left, and as high as the disc of that width needs to fit
+// between the date and magnitude controls above and the readout below. The boxes are those the
+// controls were given, the pass's caption cells (its text, bottom on its line) and the readout's
+// caption and box from the window-size layout; the disc is the pass's layout for the size.
+QSize MainWindow::MinimumChartSize() {
+    const int margin = ViewSettings.margin;
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    QtSurface surface(painter, font());
+    const TextMetrics text = surface.GetTextMetrics();
+    const QFontMetrics metrics(font());
+    auto caption = [&](const char* words, int bottom) {
+        return QRect(margin, bottom - text.height,
+                     metrics.horizontalAdvance(QString::fromLatin1(words)), text.height);
+    };
+    auto layoutFor = [&](int width, int height) {
+        return ComputeChartLayout(surface, ChartScreen, FixedChartWindow(width, height, {}),
+                                  margin);
+    };
+    const ChartLayout captions = layoutFor(1, 1);
+    // Digits share one advance, so any magnitude gives the caption's width.
+    const QRect top = caption("Date & Time of Map:", captions.dateLabelY) | picker_->geometry() |
+                      caption("Dimmest Star Magnitude: 0.0", captions.magnitudeTextY) |
+                      scrollBar_->geometry();
+    auto meetsDisc = [](const QRect& box, const ChartLayout& disc) {
+        const double x = std::clamp(disc.centreX, box.left(), box.right() + 1) - disc.centreX;
+        const double y = std::clamp(disc.centreY, box.top(), box.bottom() + 1) - disc.centreY;
+        return x * x + y * y <= double(disc.radius + 1) * (disc.radius + 1);
+    };
+    UpdateWindowSizeLayout(1, 1);
+    const int width = std::max(top.right() + 1, ViewSettings.readoutRight) + margin;
+    QSize minimum(width, 0xFFFF);
+    for (int height = 1; height < 0xFFFF; ++height) {
+        UpdateWindowSizeLayout(static_cast<unsigned>(width), static_cast<unsigned>(height));
+        const QRect readout =
+            caption("Cursor is on:", ViewSettings.readoutTop - margin) |
+            QRect(QPoint(margin, ViewSettings.readoutTop),
+                  QPoint(ViewSettings.readoutRight - 1, ViewSettings.readoutBottom - 1));
+        const ChartLayout disc = layoutFor(width, height);
+        if (disc.radius > 0 && readout.top() > top.bottom() && !meetsDisc(top, disc) &&
+            !meetsDisc(readout, disc)) {
+            minimum.setHeight(height);
+            break;
+        }
+    }
+    UpdateWindowSizeLayout(static_cast<unsigned>(this->width()),
+                           static_cast<unsigned>(this->height()));
+    return minimum;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

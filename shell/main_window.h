@@ -76,6 +76,7 @@ class MainWindow : public QWidget, public ChartWindow {
     void RunChartPass();
     void DrawReadout(QPainter& painter);
     QRect ReadoutArea() const;
+    QSize MinimumChartSize();
     void ShutDown();
 
     QDateTimeEdit* picker_ = nullptr;

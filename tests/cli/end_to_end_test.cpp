@@ -2,9 +2,11 @@
 // what is up, the settings file as the default latitude, and bad options refused with status 2
 // and nothing written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -161,12 +163,43 @@ TEST_F(EndToEnd, BadOptionsExitWithTwoAndWriteNothing) {
     }
 }
 
+// A link to a pipe: the pipe is not replaced, the run fails naming the file.
 TEST_F(EndToEnd, UnwritableOutputExitsWithOneAndKeepsWhatWasThere) {
-    ASSERT_TRUE(QDir(folder_.path()).mkdir("taken.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("pipe", Path("taken.png")));
     const RunResult run = Chart(known_ + QStringList{"-o", "taken.png"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("taken.png")));
-    EXPECT_EQ(Entries(), QStringList{"taken.png"});
+    EXPECT_TRUE(run.err.contains(QStringLiteral("taken.png"))) << run.err.toStdString();
+    struct stat status {};
+    EXPECT_EQ(lstat(QFile::encodeName(Path("pipe")).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(QFileInfo(Path("taken.png")).isSymLink());
+}
+
+// Output the standard output did not take is a failure (status 1, a message), not silence. The
+// platform Qt is told to use never matters: the renderer needs no display.
+TEST_F(EndToEnd, LostStandardOutputFailsAndNoDisplayIsNeeded) {
+    const struct {
+        const char* shell;  // run by sh with the renderer as $0
+        int status;
+        const char* message;
+    } rows[] = {{"\"$0\" --help > /dev/full", 1, "cannot write to standard output: No space"},
+                {"\"$0\" --list --latitude 10 > /dev/full", 1, "No space left on device"},
+                {"\"$0\" --help >&-", 1, "cannot write to standard output: Bad file"},
+                {"\"$0\" --list --latitude 10 >&-", 1, "Bad file descriptor"},
+                {"QT_QPA_PLATFORM=xcb DISPLAY= \"$0\" -o chart.png", 0, ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shell);
+        QProcess process;
+        process.setWorkingDirectory(folder_.path());
+        process.start("/bin/sh", {"-c", row.shell, QStringLiteral(VELQUORRAN_CHART)});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), row.status) << err.toStdString();
+        EXPECT_TRUE(err.contains(row.message)) << err.toStdString();
+    }
+    EXPECT_EQ(QImage(Path("chart.png")).size(), QSize(1200, 900));
 }
 
 TEST_F(EndToEnd, HelpGoesToStandardOutput) {

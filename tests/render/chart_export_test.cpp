@@ -145,6 +145,33 @@ TEST_F(ChartExportTest, PngDecodesToTheExactPixelsIndexedUpTo256Colours) {
     EXPECT_FALSE(WritePng(full, rows[4].image));
 }
 
+// The screen pass on an image, as the window paints it, at every width and every height from 1
+// to 200 (each against a range of the other side, and square) and at extreme aspect ratios,
+// where the disc lies partly or wholly outside the picture. Nothing may be written outside the
+// image: the ordinary build crashes, and the suite also runs under AddressSanitizer.
+TEST_F(ChartExportTest, EverySmallOrExtremeSizePaintsWithinThePicture) {
+    std::vector<QSize> sizes = {{1, 4000}, {4000, 1}, {2, 4000}, {4000, 2}, {3, 10000}};
+    for (int n = 1; n <= 200; ++n) {
+        sizes.emplace_back(n, n);
+        for (int other : {1, 2, 3, 7, 40, 199, 200, 600}) {
+            sizes.emplace_back(n, other);
+            sizes.emplace_back(other, n);
+        }
+    }
+    for (const QSize& size : sizes) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(qRgb(0, 48, 0));
+        QPainter painter(&image);
+        {
+            QtSurface surface(painter, RendererFont());
+            RunExportPass(surface, ExportJob{size.width(), size.height(), ChartScreen, window_,
+                                             RendererFont()});
+        }
+        painter.end();
+        ASSERT_EQ(image.size(), size);
+    }
+}
+
 TEST_F(ChartExportTest, PrinterLookIsBlackOnWhite) {
     ASSERT_TRUE(Export(Path("paper.png"), 400, 300, ChartPrinter)) << error_;
     const QImage image(Path("paper.png"));

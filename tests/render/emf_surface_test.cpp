@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <climits>
 
 #include "emf_records.h"
 #include "render/qt_surface.h"
@@ -69,6 +70,19 @@ TEST(EmfSurfaceText, MeasuresWithTheScreenFontAndBoxesAlignedTextWithItsAdvances
     EXPECT_EQ(ReadI32(bytes, dx + 4), advanceW);
     ExpectFields(bytes, text->offset,  // bounds
                  {{8, 100 - advanceN - advanceW}, {12, 50 - metrics.height()}, {16, 99}, {20, 49}});
+
+    // At the low end of the int range the box stays there instead of wrapping.
+    EmfSurface far(300, 200, font);
+    far.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+    far.TextOut(INT_MIN, INT_MIN, "NW");
+    const std::vector<std::uint8_t> farBytes = far.Finish();
+    const std::vector<ParsedRecord> farRecords = ParseRecords(farBytes);
+    const auto farText =
+        std::find_if(farRecords.begin(), farRecords.end(),
+                     [](const ParsedRecord& r) { return r.type == EMR_EXTTEXTOUTW; });
+    ASSERT_NE(farText, farRecords.end());
+    ExpectFields(farBytes, farText->offset,
+                 {{8, INT_MIN}, {12, INT_MIN}, {16, INT_MIN}, {20, INT_MIN}});
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "emf_records.h"
 
 namespace {
@@ -33,6 +35,16 @@ TEST(EmfWriterHeader, CountsRecordsBytesAndHandlesAndBoundsWhatWasDrawn) {
     // Reference device: pixels, millimetres (800 px at 96 dpi = 211.7 mm), micrometres.
     ExpectFields(bytes, 0,
                  {{72, 800}, {76, 600}, {80, 212}, {84, 159}, {100, 211667}, {104, 158750}});
+}
+
+// A flat box across the whole int range: its bounds reach the ends of the range and its frame in
+// 0.01 mm stays there instead of wrapping.
+TEST(EmfWriterHeader, BoundsAtTheEndsOfTheIntRangeHoldTheFrameThere) {
+    EmfWriter writer(10, 10);
+    writer.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MIN);
+    const std::vector<std::uint8_t> bytes = writer.Finish();
+    ExpectFields(bytes, 0, {{8, INT_MIN}, {12, INT_MIN}, {16, INT_MAX - 1}, {20, INT_MIN}});
+    ExpectFields(bytes, 0, {{24, INT_MIN}, {28, INT_MIN}, {32, INT_MAX}, {36, INT_MIN}});
 }
 
 TEST(EmfWriterHeader, EmptyPictureHasOnlyHeaderAndEofAndNothingIsAddedAfterFinish) {

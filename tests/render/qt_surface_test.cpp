@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
+#include <climits>
 #include <functional>
 
 namespace {
@@ -91,6 +92,20 @@ TEST(QtSurface, EachOperationTouchesExactlyItsGdiExtent) {
          QRect()},
         {"ellipse inside its box", [](QtSurface& s) { s.Ellipse(10, 10, 30, 20); },
          QRect(QPoint(10, 10), QPoint(29, 19))},
+        {"ellipses wholly left and right of the image",
+         [](QtSurface& s) {
+             s.Ellipse(-60, 5, -10, 30);
+             s.Ellipse(90, 5, 140, 30);
+         },
+         QRect()},
+        {"ellipse over the right edge", [](QtSurface& s) { s.Ellipse(70, 10, 90, 20); },
+         QRect(QPoint(70, 10), QPoint(79, 19))},
+        {"boxes as wide as the int range",
+         [](QtSurface& s) {
+             s.Ellipse(INT_MIN, 5, INT_MAX, 30);
+             s.Rectangle(INT_MIN, 32, INT_MAX, 34);
+         },
+         QRect(QPoint(0, 5), QPoint(79, 33))},
         {"line without its last point", [&](QtSurface& s) { s.Polyline(line, 2); },
          QRect(QPoint(2, 5), QPoint(9, 5))},
         {"fewer than two points",

@@ -7,6 +7,7 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -18,6 +19,7 @@
 
 #include "app_fixture.h"
 #include "shell/commands.h"
+#include "render/qt_surface.h"
 
 namespace {
 
@@ -85,6 +87,36 @@ TEST_F(StartupTest, CreationFixesTitleLayoutControlsPickerAndMetafileName) {
     EXPECT_EQ(time.dayOfWeek, 0);  // a Sunday
     EXPECT_EQ(time.hour, 21);
     EXPECT_EQ(time.minute, 5);
+}
+
+// The window refuses to be made smaller than its minimum, and at the minimum nothing covers the
+// sky disc: no caption cell (the window's green) lies inside it, and the controls and the readout
+// drawn over the chart leave every pixel inside it as the chart pass left it.
+TEST_F(StartupTest, AtTheMinimumSizeNoControlCaptionOrReadoutCoversTheDisc) {
+    WriteSettings("0");
+    MainWindow& window = OpenWindow(QSize(10, 10));
+    ASSERT_EQ(window.size(), window.minimumSize());
+    QImage chart(window.size(), QImage::Format_RGB32);
+    window.render(&chart, QPoint(), QRegion(), QWidget::DrawWindowBackground);  // no controls
+    MovePointer(QPoint(window.width() - 1, 0));
+    ASSERT_TRUE(window.readoutShown());
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    QtSurface surface(painter, window.font());
+    const ChartLayout disc = ComputeChartLayout(surface, ChartScreen, window, ViewSettings.margin);
+    ASSERT_GT(disc.radius, 50);
+    int inside = 0;
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x) {
+            const int dx = x - disc.centreX, dy = y - disc.centreY;
+            if (dx * dx + dy * dy >= (disc.radius - 1) * (disc.radius - 1)) continue;
+            ++inside;
+            ASSERT_NE(chart.pixel(x, y), qRgb(0, 48, 0)) << x << "," << y;
+            ASSERT_EQ(shown.pixel(x, y), chart.pixel(x, y)) << x << "," << y;
+        }
+    EXPECT_GT(inside, 3 * disc.radius * disc.radius);
 }
 
 // Every shipped constellation, in resource order, after the header and separator of its letter

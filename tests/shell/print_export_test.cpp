@@ -3,6 +3,7 @@
 #include "shell/print_export.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -130,15 +131,17 @@ TEST_F(PrintExport, EachAnswerIsWrittenInItsFormatAndOfferedNextTime) {
     EXPECT_TRUE(messages.empty());
 }
 
-// A missing folder: a message naming the file, nothing written, the path still remembered (only
-// its file name if too long for the 260 bytes kept).
+// A missing folder or a pipe: a message naming the file, nothing written, the pipe left a pipe,
+// the path still remembered (only its file name if too long for the 260 bytes kept).
 TEST_F(PrintExport, UnwritableTargetShowsAMessageNamingTheFileAndWritesNothing) {
     const QString longFolder = folder.filePath(QString(270, QLatin1Char('d')));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath("pipe.emf")).constData(), 0600), 0);
     const struct {
         QString path;
         QString remembered;
     } rows[] = {{folder.filePath("missing/chart.emf"), folder.filePath("missing/chart.emf")},
                 {folder.filePath("missing/chart.svg"), folder.filePath("missing/chart.svg")},
+                {folder.filePath("pipe.emf"), folder.filePath("pipe.emf")},
                 {longFolder + "/far.emf", "far.emf"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.toStdString());
@@ -151,7 +154,9 @@ TEST_F(PrintExport, UnwritableTargetShowsAMessageNamingTheFileAndWritesNothing) 
         EXPECT_NE(messages[0].text.find(row.path.toStdString()), std::string::npos);
         EXPECT_EQ(QString::fromUtf8(ViewSettings.metafileName), row.remembered);
     }
-    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"pipe.emf"});
+    EXPECT_FALSE(QFileInfo(folder.filePath("pipe.emf")).isFile());
 }
 
 // The print dialog cancelled (no pass), a printer that cannot start ("Could not print", nothing

@@ -1,4 +1,4 @@
-// libFuzzer target for the settings reader: any bytes, NUL-terminated or not, of any length.
+// Fuzz target: the settings reader, any bytes, NUL-terminated or not, of any length.
 // Whatever it is given, the reader must not read outside the text and must give either nothing
 // or a latitude within -90..90.
 #include <cstddef>
