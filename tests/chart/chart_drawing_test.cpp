@@ -104,12 +104,12 @@ TEST_F(ChartDrawingTest, FigureSegmentsNeedBothEndsPlacedAndADrawFlag) {
     Star(MaxStarNumber, 3.0, {400, 100});
     // 2-3 is not a drawn segment, 5 is not placed, 0 and MaxStarNumber + 1 are not stars; the
     // second figure is hidden.
-    ConstellationTable[0] = {.shown = true,
-                             .pointCount = 9,
-                             .points = {1, 2, 3, MaxStarNumber, 5, 0, 1, MaxStarNumber + 1, 3},
-                             .drawFlags = {0, 1, 0, 1, 1, 1, 1, 1, 1}};
-    ConstellationTable[1] = {
-        .shown = false, .pointCount = 2, .points = {1, 2}, .drawFlags = {0, 1}};
+    // clang-format off
+    ConstellationTable[0] = {.shown = true, .pointCount = 9,
+        .points = {1, 2, 3, MaxStarNumber, 5, 0, 1, MaxStarNumber + 1, 3},
+        .drawFlags = {0, 1, 0, 1, 1, 1, 1, 1, 1}};
+    ConstellationTable[1] = {.shown = false, .pointCount = 2, .points = {1, 2}, .drawFlags = {0, 1}};
+    // clang-format on
     ConstellationCount = 2;
     Draw(ChartScreen);
     std::erase_if(surface.calls, [](const std::string& c) { return !c.starts_with("Polyline"); });
@@ -124,15 +124,9 @@ double MagnitudeFor(int n) {
 
 TEST_F(ChartDrawingTest, StarGlyphGrowsAsPowersOf199) {
     ViewSettings.dimmestMagnitude = 6.5;
-    struct Row {
-        double magnitude;
-        int glyphScale;
-        std::size_t calls;
-        const char* last;  // pixels: the centre comes last
-    };
-    const char* const Centre = "SetPixel(50,60,255,255,255)";
+    const char* const Centre = "SetPixel(50,60,255,255,255)";  // pixels: the centre comes last
     // clang-format off
-    const Row rows[] = {
+    const struct { double magnitude; int glyphScale; std::size_t calls; const char* last; } rows[] = {
         {6.5, 0, 1, Centre}, {5.5, 0, 1, Centre},  // at the limit; a magnitude on: 1.99 < 2
         {MagnitudeFor(2), 0, 2, Centre}, {1.0, 0, 44, Centre},  // 1.99^5.5 = 44.02
         {0.9, 0, 45, Centre}, {-30, 0, 45, Centre},
@@ -143,7 +137,7 @@ TEST_F(ChartDrawingTest, StarGlyphGrowsAsPowersOf199) {
         {6.5, 6, 1, "Ellipse(44,54,56,66)"}, {-2, 6, 1, "Ellipse(32,42,68,78)"},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         surface.calls.clear();
         DrawStarGlyph(surface, 50, 60, row.magnitude, White, row.glyphScale);
         EXPECT_EQ(surface.calls.size(), row.calls) << &row - rows;

@@ -15,12 +15,6 @@
 
 namespace {
 
-// Fills a text field; a text as long as the field leaves no NUL, as a damaged row would.
-template <std::size_t N>
-void Copy(char (&field)[N], const char* text) {
-    std::strncpy(field, text, N);
-}
-
 class ChartPassTest : public ChartFixture {
   protected:
     // At the north pole the altitude of an object is its declination, whatever the time.
@@ -29,14 +23,14 @@ class ChartPassTest : public ChartFixture {
     }
     static void SetStar(int n, const char* name, double magnitude, double declination) {
         StarTable[n] = {.magnitude = magnitude, .declination = declination};
-        Copy(StarTable[n].name, name);
+        std::strncpy(StarTable[n].name, name, StarNameSize);  // a full-length name has no NUL
     }
     static void AddDeepSky(const char* id, const char* name, double magnitude, double declination,
                            bool shown = true) {
         DeepSkyTable.push_back(
             {.shown = shown, .magnitude = magnitude, .declination = declination});
-        Copy(DeepSkyTable.back().identifier, id);
-        Copy(DeepSkyTable.back().name, name);
+        std::strcpy(DeepSkyTable.back().identifier, id);
+        std::strcpy(DeepSkyTable.back().name, name);
         DeepSkyCount = static_cast<int>(DeepSkyTable.size());
     }
 
@@ -47,16 +41,18 @@ class ChartPassTest : public ChartFixture {
 TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
     window.time = {2024, 6, 5, 21, 12, 0, 0, 0};  // midsummer noon at the pole: the Sun is up
     for (const char* name : {"Decoy", "Andromeda", "Pisces", "Constellationwithaverylongnam"})
-        Copy(ConstellationTable[ConstellationCount++].name, name);
+        std::strcpy(ConstellationTable[ConstellationCount++].name, name);
     const std::string noNul(StarNameSize, 'A');
-    const struct {
-        int number, constellation;
-        const char* name;
-    } stars[] = {{3, 2, " 33    Psc"},
-                 {5, NoConstellation, noNul.c_str()},
-                 {15, 1, "Alpheratz And"},
-                 {424, NoConstellation, "Unlinked Xyz"},
-                 {9110, 3, "Abcdefghijklmnopqrs Xyz"}};
+    // clang-format off
+    const struct { int number, constellation; const char* name; } stars[] = {
+        {3, 2, " 33    Psc"}, {5, NoConstellation, noNul.c_str()}, {15, 1, "Alpheratz And"},
+        {424, NoConstellation, "Unlinked Xyz"}, {9110, 3, "Abcdefghijklmnopqrs Xyz"}};
+    // Labels built whole, the abbreviation replaced by the constellation, then cut to 39.
+    std::vector<std::string> expected = {"  3:  33    (Pisces) r4", "  5: " + noNul + " r4",
+        " 15: Alpheratz (Andromeda) r4", "424: Unlinked Xyz r4",
+        "9110: Abcdefghijklmnopqrs (Constellatio r4", "M1: Crab Nebula; Mag=8.4 r4",
+        "M102abcde: Averyveryverylongdeepskyname r4"};
+    // clang-format on
     for (const auto& star : stars) {
         SetStar(star.number, star.name, 2.0, star.number == 424 ? 90 : 40);  // 424 at the zenith
         StarTable[star.number].constellationIndex = star.constellation;
@@ -65,14 +61,6 @@ TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
     AddDeepSky("M31", "Andromeda Galaxy", 3.4, 41, false);  // hidden
     AddDeepSky("M42", "Orion Nebula", 4.0, -5);             // below the horizon
     AddDeepSky("M102abcde", "Averyveryverylongdeepskyname1", 12.25, 10);
-    // Labels built whole, the abbreviation replaced by the constellation, then cut to 39.
-    std::vector<std::string> expected = {"  3:  33    (Pisces) r4",
-                                         "  5: " + noNul + " r4",
-                                         " 15: Alpheratz (Andromeda) r4",
-                                         "424: Unlinked Xyz r4",
-                                         "9110: Abcdefghijklmnopqrs (Constellatio r4",
-                                         "M1: Crab Nebula; Mag=8.4 r4",
-                                         "M102abcde: Averyveryverylongdeepskyname r4"};
     const ChartPassResult pass = Run();
     EXPECT_EQ(pass.placed.at(3).position, (Point{pass.layout.centreX, pass.layout.centreY}));
     std::vector<std::string> spots;
@@ -100,12 +88,9 @@ TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
 
 TEST_F(ChartPassTest, VisibilityOfAStarAndItsHotSpot) {
     EXPECT_FALSE(AboveHorizon(0.0));  // strictly above
-    struct Row {
-        double magnitude, declination;
-        bool inFigure, placed, marked;
-        int radius;  // of its hot spot; -1: none
-    };
-    const Row rows[] = {
+    // clang-format off
+    const struct { double magnitude, declination; bool inFigure, placed, marked;
+        int radius; /* of its hot spot; -1: none */ } rows[] = {
         {4.0, 30, false, true, true, 2},    // floor(6.5 - 4.0)
         {-1.46, 30, false, true, true, 7},  // Sirius: floor(7.96)
         {6.5, 30, false, true, true, 0},    // exactly at the limit
@@ -116,7 +101,8 @@ TEST_F(ChartPassTest, VisibilityOfAStarAndItsHotSpot) {
         {NAN, 45, false, false, false, -1},
         {1.0, NAN, false, false, false, -1},
     };
-    for (const Row& row : rows) {
+    // clang-format on
+    for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         SetStar(1, "Row", row.magnitude, row.declination);
         StarTable[1].inFigure = row.inFigure;
@@ -163,11 +149,8 @@ TEST_F(ChartPassTest, FindHotSpotGivesTheLastEntryThatHoldsThePointer) {
     HotSpotTable[1] = {103, 104, 5, "second"};
     HotSpotTable[2] = {500, 500, 0, "third"};
     HotSpotTable[3] = {INT_MIN, INT_MIN, INT_MAX, "corner"};  // no overflow at the extremes
-    struct Row {
-        int count, x, y, expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { int count, x, y, expected; } rows[] = {
         {3, 101, 101, 1},  // in both circles: the later entry
         {3, 98, 96, 0},    // dx^2 + dy^2 = 20 <= 25, 50 from the second
         {3, 95, 100, 0},   // on the first circle's edge: 25 <= 25
@@ -176,7 +159,7 @@ TEST_F(ChartPassTest, FindHotSpotGivesTheLastEntryThatHoldsThePointer) {
         {4, INT_MAX, INT_MIN, -1}, {4, INT_MIN + 9, INT_MIN, 3}, {-5, 100, 100, -1},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         HotSpotCount = row.count;
         EXPECT_EQ(FindHotSpot(row.x, row.y), row.expected) << &row - rows;
     }

@@ -9,7 +9,6 @@
 
 #include "chart/view_settings.h"
 #include "chart_fixture.h"
-#include "fake_window.h"
 #include "recording_surface.h"
 
 namespace {
@@ -18,16 +17,11 @@ using LayoutTest = ChartFixture;
 constexpr int Variable = TMPF_FIXED_PITCH;  // the bit is set for a variable-pitch font
 
 TEST_F(LayoutTest, LayoutFromTheSurfaceFontAndSize) {
-    struct Row {
-        ChartMode mode;
-        TextMetrics metrics;
-        Point resolution, client;
+    // clang-format off
+    const struct { ChartMode mode; TextMetrics metrics; Point resolution, client;
         // lineHeight capsWidth width height centreX centreY radius dateLabelY dateTextY
         // magnitudeTextY markSize glyphScale
-        std::array<int, 12> expected;
-    };
-    // clang-format off
-    const Row rows[] = {
+        std::array<int, 12> expected; } rows[] = {
         // The worked example: on screen the window's size, not the resolution.
         {ChartScreen, {16, 0, 7, Variable}, {1920, 1080}, {800, 600},
          {16, 10, 800, 600, 400, 300, 281, 19, 41, 60, 4, 1}},
@@ -46,31 +40,25 @@ TEST_F(LayoutTest, LayoutFromTheSurfaceFontAndSize) {
           INT_MAX / 16}},
     };
     // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(&row - rows);
+    for (const auto& row : rows) {
         RecordingSurface surface;
         surface.metrics = row.metrics;
         surface.horizontalResolution = row.resolution.x;
         surface.verticalResolution = row.resolution.y;
-        FakeChartWindow window;
-        window.clientWidth = row.client.x;
-        window.clientHeight = row.client.y;
+        const FixedChartWindow window(row.client.x, row.client.y, {});
         const ChartLayout l = ComputeChartLayout(surface, row.mode, window, 3);
         EXPECT_EQ((std::array{l.lineHeight, l.capsWidth, l.width, l.height, l.centreX, l.centreY,
                               l.radius, l.dateLabelY, l.dateTextY, l.magnitudeTextY, l.markSize,
                               l.glyphScale}),
-                  row.expected);
+                  row.expected)
+            << &row - rows;
     }
 }
 
 TEST_F(LayoutTest, ProjectionTruncatesAndTurnsWithTheOrientation) {
-    struct Row {
-        double orientation, altitude, azimuth;
-        int centreX, centreY, radius;
-        Point expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { double orientation, altitude, azimuth; int centreX, centreY, radius;
+        Point expected; } rows[] = {
         {180, 45, 30, 400, 300, 250, {337, 191}},     // worked example: 337.5, 191.74
         {180, 45, 30, 0, 0, 250, {-62, -108}},        // toward zero: -62.5, -108.25
         {180, 90, 123, 400, 300, 250, {400, 300}},    // the zenith on the centre
@@ -81,7 +69,7 @@ TEST_F(LayoutTest, ProjectionTruncatesAndTurnsWithTheOrientation) {
         {180, -1e12, 0, 0, 0, 1000, {0, INT_MIN}},    // far beyond the rim saturates
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         ViewSettings.orientationAzimuth = row.orientation;
         EXPECT_EQ(ProjectToChart(row.altitude, row.azimuth, row.centreX, row.centreY, row.radius),
                   row.expected)
