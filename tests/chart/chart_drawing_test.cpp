@@ -1,9 +1,10 @@
 // The drawing half of the chart pass in its three modes, pinned call by call on the recording
-// surface for small scenes whose positions are set by hand.
+// surface for small scenes placed by hand, and the star glyph.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
+#include <climits>
+#include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,204 +14,149 @@
 
 namespace {
 
-constexpr Pen FigurePen{{255, 0, 0}, 1};
-constexpr Pen DeepSkyPen{{0, 255, 0}, 1};
-constexpr Brush DayBrush{{0, 0, 128}};
-constexpr Brush NightBrush{{0, 0, 64}};
-
 class ChartDrawingTest : public ChartFixture {
   protected:
     void SetUp() override {
         ChartFixture::SetUp();
-        // At the pole a body's altitude is its declination: all bodies below the horizon unless
-        // a test raises one to the zenith (the chart's centre).
-        ViewSettings.latitude = 90;
-        for (int row = 0; row < BodyCount; ++row) BodyTable[row].declination = -10;
-        surface.recordQueries = false;
-        layout = ComputeChartLayout(surface, ChartScreen, window, 3);
-    }
-
-    // Draws the scene set by hand in the tables: the stars and deep-sky objects marked
-    // visible where they are, the bodies where the pole's sky puts them.
-    void Draw(ChartMode mode) {
-        surface.Clear();
-        ChartPassResult pass;
-        pass.layout = layout;
+        pass.layout = ComputeChartLayout(surface, ChartScreen, window, 3);  // disc 400,300 r281
         pass.time = window.time;
-        pass.view = ViewFromSettings();
-        pass.observer = MakeObserver(ViewSettings.latitude, 0, 2024, 3, 7.9);
-        for (int n = 1; n <= MaxStarNumber; ++n) {
-            const Star& star = StarTable[n];
-            if (!star.visible) continue;
-            pass.placed.push_back({PlacedKind::Star,
-                                   n,
-                                   0,
-                                   0,
-                                   {star.chartX, star.chartY},
-                                   star.magnitude <= pass.view.dimmestMagnitude});
-        }
-        for (int i = 0; i < DeepSkyCount; ++i) {
-            const DeepSkyObject& object = DeepSkyTable[i];
-            if (object.visible)
-                pass.placed.push_back(
-                    {PlacedKind::DeepSky, i, 0, 0, {object.chartX, object.chartY}});
-        }
-        for (int row = PlutoRow; row >= SunRow; --row) {
-            if (BodyTable[row].declination <= 0) continue;
-            pass.placed.push_back({PlacedKind::Body, row, 90, 0, {layout.centreX, layout.centreY}});
-            pass.sunUp = pass.sunUp || row == SunRow;
-        }
-        DrawChartObjects(surface, mode, pass, 3,
-                         ChartPens{FigurePen, DeepSkyPen, DayBrush, NightBrush});
     }
-    static void PlaceStar(int number, double magnitude, int x, int y) {
-        StarTable[number].magnitude = magnitude;
-        StarTable[number].visible = true;
-        StarTable[number].chartX = x;
-        StarTable[number].chartY = y;
+    // A star as a pass leaves it: placed in the table (for the figures) and in the result.
+    void Star(int n, double magnitude, Point at, bool marked = true) {
+        StarTable[n] = {.magnitude = magnitude, .visible = true, .chartX = at.x, .chartY = at.y};
+        pass.placed.push_back({PlacedKind::Star, n, 0, 0, at, marked});
     }
-    // Figure row c through the given stars; flags[j] set: a segment into point j ("D").
-    static void SetFigure(int c, std::vector<int> points, std::vector<bool> flags) {
-        Constellation& figure = ConstellationTable[c];
-        figure.shown = true;
-        figure.pointCount = static_cast<int>(points.size());
-        for (std::size_t j = 0; j < points.size(); ++j) {
-            figure.points[j] = points[j];
-            figure.drawFlags[j] = flags[j];
-        }
-        ConstellationCount = std::max(ConstellationCount, c + 1);
+    void Place(PlacedKind kind, int index, Point at) {
+        pass.placed.push_back({kind, index, 0, 0, at});
     }
-    // Every text of the last drawing in these colours.
-    void ExpectTextColours(Rgb text, Rgb background) const {
-        for (const SurfaceCall& call : surface.Of(SurfaceCall::TextOut)) {
-            EXPECT_EQ(call.currentTextColour, text) << call.text;
-            EXPECT_EQ(call.currentBkColour, background) << call.text;
-        }
-    }
-    std::vector<std::string> Strings(SurfaceCall::Kind kind) const {
-        std::vector<std::string> result;
-        for (const SurfaceCall& call : surface.Of(kind)) result.push_back(call.ToString());
-        return result;
+    // The calls of drawing the pass in `mode`, one a line, the compass labels checked and left out.
+    std::string Draw(ChartMode mode) {
+        surface.calls.clear();
+        DrawChartObjects(surface, mode, pass, 3, ChartPens{});
+        std::string all;
+        for (const std::string& call : surface.calls) all += call + "\n";
+        const std::string compass =
+            "SetTextAlign(8)\nTextOut(400,19,N)\nSetTextAlign(10)\nTextOut(201,101,NE)\n"
+            "SetTextAlign(2)\nTextOut(119,300,E)\nSetTextAlign(2)\nTextOut(201,498,SE)\n"
+            "SetTextAlign(0)\nTextOut(400,581,S)\nSetTextAlign(0)\nTextOut(598,498,SW)\n"
+            "SetTextAlign(0)\nTextOut(681,300,W)\nSetTextAlign(8)\nTextOut(598,101,NW)\n";
+        const std::size_t at = all.find("Ellipse(119,19,681,581)\n") + 24;
+        EXPECT_EQ(all.substr(at, compass.size()), compass);
+        return all.erase(at, compass.size());
     }
 
     RecordingSurface surface;
     FakeChartWindow window;
-    ChartLayout layout;
+    ChartPassResult pass;
 };
 
-const std::vector<std::string> CompassCalls = {
-    "SetTextAlign(8)", "TextOut(400,19,N)",  "SetTextAlign(10)", "TextOut(201,101,NE)",
-    "SetTextAlign(2)", "TextOut(119,300,E)", "SetTextAlign(2)",  "TextOut(201,498,SE)",
-    "SetTextAlign(0)", "TextOut(400,581,S)", "SetTextAlign(0)",  "TextOut(598,498,SW)",
-    "SetTextAlign(0)", "TextOut(681,300,W)", "SetTextAlign(8)",  "TextOut(598,101,NW)",
-};
-
-std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
+TEST_F(ChartDrawingTest, ScreenIsWhiteOnTheWindowsGreenUnderTheDaySky) {
+    Star(1, 2.4, {300, 200});         // two magnitudes above 4.4: 3 pixels, drawn in reverse
+    Star(2, 5.0, {310, 210}, false);  // a faint figure vertex: placed, not drawn
+    ConstellationTable[0] = {.shown = true, .pointCount = 2, .points = {1, 2}, .drawFlags = {0, 1}};
+    ConstellationCount = 1;
+    Place(PlacedKind::DeepSky, 0, {500, 250});
+    Place(PlacedKind::Body, MarsRow, {400, 300});
+    Place(PlacedKind::Body, SunRow, {400, 300});
+    pass.sunUp = true;
+    EXPECT_EQ(Draw(ChartScreen),
+              "SelectPen(255,255,255,1)\nSetTextColor(255,255,255)\nSetBkColor(0,48,0)\n"
+              "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(119,19,681,581)\n"
+              "SelectPen(255,0,0,1)\nPolyline(300,200;310,210)\n"
+              "SelectPen(255,255,255,1)\nSelectBrush(255,255,255)\n"
+              "SetPixel(301,200,255,255,255)\nSetPixel(300,201,255,255,255)\n"
+              "SetPixel(300,200,255,255,255)\n"
+              "SelectPen(0,255,0,1)\nPolyline(496,250;504,250)\nPolyline(500,246;500,254)\n"
+              "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(396,296,404,304)\n"
+              "SelectBrush(255,255,255)\nEllipse(392,292,408,308)\n"
+              "SetTextAlign(8)\nTextOut(3,19,Date & Time of Map:)\n"
+              "TextOut(3,60,Dimmest Star Magnitude: 4.4)\n");
 }
 
-TEST_F(ChartDrawingTest, ScreenPassDrawsEveryItemInOrder) {
-    ViewSettings.dimmestMagnitude = 4.4;
-    PlaceStar(1, 4.4, 300, 200);  // one pixel
-    PlaceStar(2, 5.0, 310, 210);  // a faint figure vertex: placed, not drawn
-    SetFigure(0, {1, 2}, {false, true});
-    DeepSkyTable.resize(1);
-    DeepSkyTable[0].visible = true;
-    DeepSkyTable[0].chartX = 500;
-    DeepSkyTable[0].chartY = 250;
-    DeepSkyCount = 1;
-    BodyTable[MarsRow].declination = 90;
-    BodyTable[SunRow].declination = 90;
+TEST_F(ChartDrawingTest, MetafileFramesThePageInTheSurfaceDefaultsAndPrintsTheDate) {
+    Place(PlacedKind::Body, MoonRow, {400, 300});
+    EXPECT_EQ(Draw(ChartMetafile),
+              "SetPixel(0,0,255,255,255)\nSetPixel(800,600,255,255,255)\nRectangle(0,0,799,599)\n"
+              "SelectPen(255,255,255,1)\nSelectBrush(0,0,64)\nEllipse(119,19,681,581)\n"
+              "SelectPen(255,0,0,1)\nSelectPen(255,255,255,1)\nSelectBrush(255,255,255)\n"
+              "SelectPen(0,255,0,1)\nSelectPen(255,255,255,1)\nSelectBrush(0,0,64)\n"
+              "Ellipse(392,292,408,308)\nSelectBrush(255,255,255)\nSetTextAlign(8)\n"
+              "TextOut(3,41,2024/03/07  21:05:09)\nTextOut(3,19,Date & Time of Map:)\n"
+              "TextOut(3,60,Dimmest Star Magnitude: 4.4)\n");
+}
+
+TEST_F(ChartDrawingTest, PrinterIsBlackOnWhiteWithCircleGlyphs) {
+    pass.view.dimmestMagnitude = 6.5;
+    Star(1, 1.0, {300, 200});  // n = 44: radius trunc(44^0.3 * 1) = 3
+    Place(PlacedKind::Body, SunRow, {400, 300});
+    pass.sunUp = true;
+    EXPECT_EQ(Draw(ChartPrinter),
+              "SelectPen(0,0,0,1)\nSelectBrush(255,255,255)\nEllipse(119,19,681,581)\n"
+              "SelectPen(255,0,0,1)\nSelectPen(0,0,0,1)\nSelectBrush(0,0,0)\n"
+              "Ellipse(297,197,303,203)\nSelectPen(0,255,0,1)\nSelectPen(0,0,0,1)\n"
+              "SelectBrush(255,255,255)\nSelectBrush(0,0,0)\nEllipse(392,292,408,308)\n"
+              "SetTextAlign(8)\nTextOut(3,41,2024/03/07  21:05:09)\n"
+              "TextOut(3,19,Date & Time of Map:)\nTextOut(3,60,Dimmest Star Magnitude: 6.5)\n");
+}
+
+TEST_F(ChartDrawingTest, FigureSegmentsNeedBothEndsPlacedAndADrawFlag) {
+    for (int n : {1, 2, 3}) Star(n, 3.0, {100 * n, 100});
+    Star(MaxStarNumber, 3.0, {400, 100});
+    // 2-3 is not a drawn segment, 5 is not placed, 0 and MaxStarNumber + 1 are not stars; the
+    // second figure is hidden.
+    // clang-format off
+    ConstellationTable[0] = {.shown = true, .pointCount = 9,
+        .points = {1, 2, 3, MaxStarNumber, 5, 0, 1, MaxStarNumber + 1, 3},
+        .drawFlags = {0, 1, 0, 1, 1, 1, 1, 1, 1}};
+    ConstellationTable[1] = {.shown = false, .pointCount = 2, .points = {1, 2}, .drawFlags = {0, 1}};
+    // clang-format on
+    ConstellationCount = 2;
     Draw(ChartScreen);
-    const std::vector<std::string> expected = Concat({
-        {"SelectPen(255,255,255 w1)", "SetTextColor(255,255,255)", "SetBkColor(0,48,0)",
-         "SelectPen(255,255,255 w1)", "SelectBrush(0,0,128)", "Ellipse(119,19,681,581)"},
-        CompassCalls,
-        {"SelectPen(255,0,0 w1)", "Polyline(300,200;310,210)", "SelectPen(255,255,255 w1)",
-         "SelectBrush(255,255,255)", "SetPixel(300,200,255,255,255)", "SelectPen(0,255,0 w1)",
-         "Polyline(496,250;504,250)", "Polyline(500,246;500,254)", "SelectPen(255,255,255 w1)",
-         "SelectBrush(0,0,128)", "Ellipse(396,296,404,304)", "SelectBrush(255,255,255)",
-         "Ellipse(392,292,408,308)", "SetTextAlign(8)", "TextOut(3,19,Date & Time of Map:)",
-         "TextOut(3,60,Dimmest Star Magnitude: 4.4)"},
-    });
-    EXPECT_EQ(surface.Strings(), expected);
-    ExpectTextColours(White, Rgb{0, 48, 0});  // on a box of the window's own green
-}
-
-TEST_F(ChartDrawingTest, MetafilePassFramesThePageAndPrintsTheDate) {
-    BodyTable[MoonRow].declination = 90;
-    Draw(ChartMetafile);
-    const std::vector<std::string> expected = Concat({
-        {"SetPixel(0,0,255,255,255)", "SetPixel(800,600,255,255,255)", "Rectangle(0,0,799,599)",
-         "SelectPen(255,255,255 w1)", "SelectBrush(0,0,64)", "Ellipse(119,19,681,581)"},
-        CompassCalls,
-        {"SelectPen(255,0,0 w1)", "SelectPen(255,255,255 w1)", "SelectBrush(255,255,255)",
-         "SelectPen(0,255,0 w1)", "SelectPen(255,255,255 w1)", "SelectBrush(0,0,64)",
-         "Ellipse(392,292,408,308)", "SelectBrush(255,255,255)", "SetTextAlign(8)",
-         "TextOut(3,41,2024/03/07  21:05:09)", "TextOut(3,19,Date & Time of Map:)",
-         "TextOut(3,60,Dimmest Star Magnitude: 4.4)"},
-    });
-    EXPECT_EQ(surface.Strings(), expected);
-    // The frame is drawn with the surface's own defaults: black outline, white fill.
-    const SurfaceCall frame = surface.Of(SurfaceCall::Rectangle).at(0);
-    EXPECT_EQ(frame.currentPen, (Pen{Black, 1}));
-    EXPECT_EQ(frame.currentBrush, (Brush{White}));
-    ExpectTextColours(Black, White);  // the surface's defaults
-}
-
-TEST_F(ChartDrawingTest, PrinterPassIsBlackOnWhiteWithCircleGlyphs) {
-    ViewSettings.dimmestMagnitude = 6.5;
-    PlaceStar(1, 1.0, 300, 200);  // n = 44: radius trunc(44^0.3 * 1) = 3
-    BodyTable[SunRow].declination = 90;
-    Draw(ChartPrinter);
-    const std::vector<std::string> expected = Concat({
-        {"SelectPen(0,0,0 w1)", "SelectBrush(255,255,255)", "Ellipse(119,19,681,581)"},
-        CompassCalls,
-        {"SelectPen(255,0,0 w1)", "SelectPen(0,0,0 w1)", "SelectBrush(0,0,0)",
-         "Ellipse(297,197,303,203)", "SelectPen(0,255,0 w1)", "SelectPen(0,0,0 w1)",
-         "SelectBrush(255,255,255)", "SelectBrush(0,0,0)", "Ellipse(392,292,408,308)",
-         "SetTextAlign(8)", "TextOut(3,41,2024/03/07  21:05:09)",
-         "TextOut(3,19,Date & Time of Map:)", "TextOut(3,60,Dimmest Star Magnitude: 6.5)"},
-    });
-    EXPECT_EQ(surface.Strings(), expected);
-    ExpectTextColours(Black, White);
-}
-
-TEST_F(ChartDrawingTest, FigureSegmentsNeedBothEndsVisibleAndADrawPoint) {
-    for (int n = 1; n <= 5; ++n) PlaceStar(n, 3.0, 100 * n, 100);
-    SetFigure(0, {1, 2, 3, 4, 5}, {false, true, false, true, true});  // 3 is an "M" point
-    SetFigure(1, {1, 2, 3, 4, 5}, {false, true, false, true, true});
-    ConstellationTable[1].shown = false;  // hidden: nothing
-    StarTable[5].visible = false;         // below the horizon
-    Draw(ChartScreen);
-    EXPECT_EQ(Strings(SurfaceCall::Polyline),
+    std::erase_if(surface.calls, [](const std::string& c) { return !c.starts_with("Polyline"); });
+    EXPECT_EQ(surface.calls,
               (std::vector<std::string>{"Polyline(100,100;200,100)", "Polyline(300,100;400,100)"}));
-    // Point numbers outside the star table are passed over.
-    ConstellationTable[0].points[2] = 0;
-    ConstellationTable[0].points[3] = MaxStarNumber + 1;
-    Draw(ChartScreen);
-    EXPECT_EQ(Strings(SurfaceCall::Polyline),
-              (std::vector<std::string>{"Polyline(100,100;200,100)"}));
 }
 
-TEST_F(ChartDrawingTest, FullPassOnScreenQueriesTheSurfaceThenDraws) {
-    surface.recordQueries = true;
-    ViewSettings.latitude = 52;
-    ResetBodyTable();
-    StarTable[1] = {};
-    std::strcpy(StarTable[1].name, "Test");
-    StarTable[1].magnitude = 1.0;
-    StarTable[1].declination = 60;
-    DrawChart(window, surface, ChartScreen, 3, FigurePen, DeepSkyPen, DayBrush, NightBrush);
-    ASSERT_GE(surface.calls.size(), 4u);
-    EXPECT_EQ(surface.calls[0].kind, SurfaceCall::GetTextMetrics);
-    EXPECT_EQ(surface.calls[3].ToString(), "SelectPen(255,255,255 w1)");
-    EXPECT_TRUE(StarTable[1].visible);
-    ASSERT_GE(HotSpotCount, 1);
-    EXPECT_EQ(std::string(HotSpotTable[0].text), "  1: Test");
-    EXPECT_EQ(surface.calls.back().ToString(), "TextOut(3,60,Dimmest Star Magnitude: 4.4)");
+// A magnitude whose glyph has exactly n pixels at the limit 6.5: half a pixel above the threshold.
+double MagnitudeFor(int n) {
+    return 6.5 - std::log(n + 0.5) / std::log(1.99);
+}
+
+TEST_F(ChartDrawingTest, StarGlyphGrowsAsPowersOf199) {
+    ViewSettings.dimmestMagnitude = 6.5;
+    const char* const Centre = "SetPixel(50,60,255,255,255)";  // pixels: the centre comes last
+    // clang-format off
+    const struct { double magnitude; int glyphScale; std::size_t calls; const char* last; } rows[] = {
+        {6.5, 0, 1, Centre}, {5.5, 0, 1, Centre},  // at the limit; a magnitude on: 1.99 < 2
+        {MagnitudeFor(2), 0, 2, Centre}, {1.0, 0, 44, Centre},  // 1.99^5.5 = 44.02
+        {0.9, 0, 45, Centre}, {-30, 0, 45, Centre},
+        {6.6, 0, 0, ""}, {NAN, 0, 0, ""},  // fainter than the limit, or not a number
+        // Circles of radius trunc(n^0.3 * glyphScale).
+        {MagnitudeFor(10), 1, 1, "Ellipse(49,59,51,61)"}, {MagnitudeFor(11), 1, 1, "Ellipse(48,58,52,62)"},
+        {MagnitudeFor(38), 1, 1, "Ellipse(48,58,52,62)"}, {MagnitudeFor(39), 1, 1, "Ellipse(47,57,53,63)"},
+        {6.5, 6, 1, "Ellipse(44,54,56,66)"}, {-2, 6, 1, "Ellipse(32,42,68,78)"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        surface.calls.clear();
+        DrawStarGlyph(surface, 50, 60, row.magnitude, White, row.glyphScale);
+        EXPECT_EQ(surface.calls.size(), row.calls) << &row - rows;
+        EXPECT_EQ(surface.calls.empty() ? "" : surface.calls.back(), row.last) << &row - rows;
+    }
+}
+
+TEST_F(ChartDrawingTest, FullGlyphFillsItsSquareButTheCornersAndStaysInTheIntRange) {
+    DrawStarGlyph(surface, 0, 0, -1, 6.5, White, 0);
+    const std::set<std::string> pixels(surface.calls.begin(), surface.calls.end());
+    EXPECT_EQ(pixels.size(), 45u);
+    for (int x = -3; x <= 3; ++x)
+        for (int y = -3; y <= 3; ++y)
+            EXPECT_EQ(pixels.count("SetPixel(" + std::to_string(x) + "," + std::to_string(y) +
+                                   ",255,255,255)"),
+                      std::abs(x) + std::abs(y) < 6 ? 1u : 0u);
+    surface.calls.clear();
+    DrawStarGlyph(surface, INT_MAX, INT_MIN, -5, 6.5, White, 0);  // the last offset is (3, 2)
+    EXPECT_EQ(surface.calls.front(), "SetPixel(2147483647,-2147483646,255,255,255)");
 }
 
 }  // namespace
