@@ -130,7 +130,7 @@ TEST_F(EmfChart, PixelRecordsAreTheCornersThenTheGlyphOfEveryPlacedStar) {
                           std::to_string(bytes[r.offset + 18]) + ")");
     }
     EXPECT_GT(written.size(), 2000u);
-    EXPECT_EQ(written, expected.Strings());
+    EXPECT_EQ(written, expected.calls);
 }
 
 TEST_F(EmfChart, RecordsRunToTheEndBoundsSpanThePageAndEveryObjectIsFreed) {
