@@ -1,6 +1,7 @@
 // The window and its dialogs driven as a user drives them: start-up and exit, the minimum size,
 // the readout, the scrollbar, the popup menu, the settings dialog, file and printer output.
 #include "app_fixture.h"
+#include "chart/chart_pass.h"
 #include "render/qt_surface.h"
 
 namespace {

@@ -39,7 +39,7 @@ TEST(ShellLogic, CommandsChangeTheStateAndNameTheWindowsAction) {
     ResetSkyModel();
     ResetViewSettings();
     ConstellationCount = 3;
-    DeepSkyCount = 2;
+    DeepSkyTable.resize(DeepSkyCount = 2);
     using enum CommandAction;
     // clang-format off
     const struct { int command; CommandAction action; const char* state; } rows[] = {
@@ -58,7 +58,7 @@ TEST(ShellLogic, CommandsChangeTheStateAndNameTheWindowsAction) {
     for (const auto& row : rows) {
         const CommandOutcome outcome = DispatchCommand(row.command);
         EXPECT_EQ(outcome.action, row.action) << row.command;
-        if (row.action == ToggleConstellation) EXPECT_EQ(outcome.row, row.command - 1000);
+        EXPECT_EQ(outcome.row, row.action == ToggleConstellation ? row.command - 1000 : -1);
         std::string state = "000 00 ";
         for (int i = 0; i < 3; ++i) state[i] = ConstellationTable[i].shown ? '1' : '0';
         for (int i = 0; i < 2; ++i) state[4 + i] = DeepSkyTable[i].shown ? '1' : '0';
