@@ -150,7 +150,7 @@ TEST_F(AppTest, PopupMenuCommandsChangeTheChart) {
     window.ExecuteCommand(ConstellationCommandBase + 4);
     EXPECT_TRUE(checked(4) && !checked(5) && Repainted());
     window.ExecuteCommand(CommandShowAllConstellations);
-    EXPECT_TRUE(checked(5) && checked(ConstellationCount - 1));
+    EXPECT_TRUE(checked(0) && checked(ConstellationCount - 1));
 }
 
 // About opens its box and does not repaint. To File and To Printer, offered the last path,
