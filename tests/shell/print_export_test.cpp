@@ -25,8 +25,7 @@
 #include "render/emf_writer.h"
 #include "render/page_setup.h"
 #include "render/qt_surface.h"
-#include "tests/render/emf_chart_fixture.h"
-#include "tests/render/emf_records.h"
+#include "tests/shell/emf_chart_fixture.h"
 
 namespace {
 
