@@ -41,7 +41,7 @@ TEST(EmfWriter, HeaderAndRecordFieldsAreAtTheirOffsets) {
     writer.CreatePen(Pen{{255, 0, 0}, 1});                        // slot 2
     writer.DeleteObject(1), writer.DeleteObject(1), writer.DeleteObject(EmfStock(WHITE_PEN));
     writer.SelectObject(EmfStock(BLACK_BRUSH));
-    writer.Ellipse(100, 50, 301, 251);
+    writer.Ellipse(100, 50, 601, 451);
     writer.SetPixel(20, 400, Rgb{0x11, 0x22, 0x33});
     const Point line[3] = {{500, 10}, {520, 30}, {-3, 12}}, one[1] = {{1, 1}};
     writer.Polyline(line, 3), writer.Polyline(one, 1);  // GDI draws nothing for one point
@@ -64,14 +64,14 @@ TEST(EmfWriter, HeaderAndRecordFieldsAreAtTheirOffsets) {
         // Header: size, bounds (inclusive; the ellipse leaves out its right and bottom), frame in
         // 0.01 mm at 96 dpi, signature, version, bytes, records, handles (slots 0-2), reference
         // device in pixels, millimetres and micrometres.
-        {bytes, 0, {EMR_HEADER, 108,          -3,      4,   520, 400, -79, 106,    13784,
-                    10609,      EmfSignature, 0x10000, 728, 12,  3,   0,   0,      0,
+        {bytes, 0, {EMR_HEADER, 108,          -3,      4,   600, 450, -79, 106,    15900,
+                    11932,      EmfSignature, 0x10000, 728, 12,  3,   0,   0,      0,
                     800,        600,          212,     159, 0,   0,   0,   211667, 158750}},
         // Brush: slot, BS_SOLID, COLORREF (red first); selected; pen: slot, PS_SOLID, width,
         // COLORREF; one delete; a stock object by its flag.
         {bytes, 108, {EMR_CREATEBRUSHINDIRECT, 24, 1, 0, 0x800000, 0, EMR_SELECTOBJECT, 12, 1}},
         {bytes, 144, {EMR_CREATEPEN, 28, 2, 0, 1, X, 0xFF, EMR_DELETEOBJECT, 12, 1}},
-        {bytes, 184, {EMR_SELECTOBJECT, 12, 0x80000004, EMR_ELLIPSE, 24, 100, 50, 301, 251}},
+        {bytes, 184, {EMR_SELECTOBJECT, 12, 0x80000004, EMR_ELLIPSE, 24, 100, 50, 601, 451}},
         {bytes, 220, {EMR_SETPIXELV, 20, 20, 400, 0x332211}},
         // 16-bit polyline: bounds, count, points as pairs of int16.
         {bytes,
