@@ -1,168 +1,98 @@
-// The one writer of the user's files: what it replaces, what it refuses and leaves as it was, and
-// the reasons it gives. Run as an ordinary user, as permissions bind only such a user.
+// Reading and writing the user's files: only regular files (or links to them) are read or
+// replaced, a failed write keeps the old file, and the reason given is the system's.
 #include "render/file_output.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <functional>
 
-namespace {
+#include "render/settings_file.h"
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+// Runs `command` with sh in `folder` (made first); true when it succeeds.
+bool Shell(const QString& folder, const std::string& command) {
+    const std::string f = folder.toStdString();
+    return std::system(("mkdir -p " + f + " && cd " + f + " && " + command).c_str()) == 0;
 }
 
-void Put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Runs `body` as an ordinary user (nobody) when the test runs as root, who passes every
-// permission check; `folder` is given to that user first.
-void AsOrdinaryUser(const QString& folder, const std::function<void()>& body) {
-    if (geteuid() != 0) return body();
-    constexpr uid_t Nobody = 65534;
-    ASSERT_EQ(chown(QFile::encodeName(folder).constData(), Nobody, Nobody), 0);
-    ASSERT_EQ(setegid(Nobody), 0);
-    ASSERT_EQ(seteuid(Nobody), 0);
-    body();
-    ASSERT_EQ(seteuid(0), 0);
-    ASSERT_EQ(setegid(0), 0);
-}
-
-// The file size limit of this process for the duration of a write: the system cuts a write short
-// at the limit and fails the next one, as a disk that fills part-way does.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        handler = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit = previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        signal(SIGXFSZ, handler);
-    }
-    struct rlimit previous {};
-    sighandler_t handler;
-};
-
-}  // namespace
-
-// Each row prepares the folder, writes 5000 bytes to `name`, and says whether that works, where
-// the bytes land (or what stays there), and the reason given.
+// Each row prepares its own folder, writes 5000 bytes to `name` as the user nobody (permissions
+// bind only such a user) under the file size limit `limit` (the system cuts a write short there
+// and fails the next, as a disk that fills part-way does), and gives the reason, empty when
+// written, and a check of what is there after. No temporary file stays behind.
 TEST(ReplaceFileContents, WritesRegularFilesOnlyAndSaysWhyNot) {
     QTemporaryDir temporary;
-    ASSERT_TRUE(temporary.isValid());
-    const QString root = temporary.path();
-    ASSERT_EQ(chmod(QFile::encodeName(root).constData(), 0755), 0);  // for the ordinary user
-    const QByteArray bytes(5000, 'n');
-    struct Row {
-        const char* what;
-        std::function<void(const QDir&)> prepare;
-        const char* name;
-        bool written;
-        const char* reason;  // part of it; empty when written
-        std::function<bool(const QDir&)> after;
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(Shell(temporary.path(), "chmod 755 ."));  // open to the ordinary user
+    const struct {
+        const char *name, *prepare, *reason, *after;
         rlim_t limit = RLIM_INFINITY;
+    } rows[] = {
+        {"new.png", "true", "", "test $(wc -c <new.png) = 5000"},
+        {"old.png", "echo old >old.png", "", "test $(wc -c <old.png) = 5000"},
+        {"link.png", "echo old >f && ln -s f link.png", "",
+         "test -L link.png -a $(wc -c <f) = 5000"},
+        {"pipe", "mkfifo pipe", "not a regular file", "test -p pipe"},
+        {"to-pipe", "mkfifo pipe && ln -s pipe to-pipe", "not a regular file", "test -p pipe"},
+        {"dev", "ln -s /dev/null dev", "not a regular file", "test -c /dev/null"},
+        {"dir.png", "mkdir dir.png", "folder", "test -d dir.png"},
+        // A writable file in a read-only folder is written in place; a read-only one is not.
+        {"shut/a", "mkdir shut && echo old >shut/a && chmod 555 shut", "",
+         "test $(wc -c <shut/a) = 5000"},
+        {"shut/b", "mkdir shut && echo old >shut/b && chmod 444 shut/b && chmod 555 shut",
+         "Permission denied", "test $(cat shut/b) = old"},
+        {"no/such.png", "true", "No such file", "test ! -e no"},
+        {"full.png", "echo old >full.png", "File too large", "test $(cat full.png) = old", 1000},
     };
-    auto isFifo = [](const QString& path) {
-        struct stat status {};
-        return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+    signal(SIGXFSZ, SIG_IGN);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string n = std::to_string(&row - rows);  // the folder; its listing in n.ls
+        const QString folder = temporary.filePath(QString::fromStdString(n));
+        ASSERT_TRUE(Shell(folder, row.prepare + (" && ls -A >../" + n + ".ls") +
+                                      (root ? " && chown -hR 65534 ." : "")));
+        const rlimit limit{row.limit, RLIM_INFINITY}, none{RLIM_INFINITY, RLIM_INFINITY};
+        ASSERT_TRUE(!root || (setegid(65534) == 0 && seteuid(65534) == 0));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::string reason;
+        const bool written = ReplaceFileContents((folder + "/" + row.name).toStdString(),
+                                                 QByteArray(5000, 'n'), reason);
+        setrlimit(RLIMIT_FSIZE, &none);
+        ASSERT_TRUE(!root || (seteuid(0) == 0 && setegid(0) == 0));
+        EXPECT_EQ(written, *row.reason == '\0') << reason;
+        EXPECT_NE(reason.find(row.reason), std::string::npos) << reason;
+        EXPECT_TRUE(
+            Shell(folder, row.after + (" && ls -A | grep -vx new.png | cmp -s - ../" + n + ".ls")));
+        Shell(folder, "chmod -R u+w .");
+    }
+}
+
+// The settings file: its first number as "%lf" reads it, within -90..90, from a regular file (or
+// a link to one) only; a pipe must not keep the start waiting for a writer.
+TEST(ReadSettingsFile, ReadsTheFirstNumberOfARegularFileWithinRange) {
+    QTemporaryDir temporary;
+    const std::pair<std::string, std::optional<double>> rows[] = {
+        {"echo 30.6 >s", 30.6},
+        {"printf ' \\t\\r\\n-90 and then words 12' >s", -90.0},
+        {"head -c 8388608 /dev/zero | tr '\\0' '\\n' >s && echo -12.5 >>s", -12.5},
+        {"head -c 600 /dev/zero | tr '\\0' 1 >s", std::nullopt},  // cut: not a shorter number
+        {"echo 90.0000001 >s", std::nullopt},
+        {"echo -90.5 >s", std::nullopt},
+        {": >s", std::nullopt},
+        {"echo -12.5 >f && ln -s f s", -12.5},
+        {"true", std::nullopt},  // none: the first run; and things that are not files
+        {"mkdir s", std::nullopt},
+        {"mkfifo s", std::nullopt},
+        {"ln -s /dev/zero s", std::nullopt},
     };
-    const std::vector<Row> rows = {
-        {"a new file", [](const QDir&) {}, "new.png", true, "",
-         [&](const QDir& d) { return ReadAll(d.filePath("new.png")) == bytes; }},
-        {"an old file", [](const QDir& d) { Put(d.filePath("old.png"), "old"); }, "old.png", true,
-         "", [&](const QDir& d) { return ReadAll(d.filePath("old.png")) == bytes; }},
-        {"a link to a file: the file is written, the link stays",
-         [](const QDir& d) {
-             Put(d.filePath("real.png"), "old");
-             QFile::link("real.png", d.filePath("link.png"));
-         },
-         "link.png", true, "",
-         [&](const QDir& d) {
-             return QFileInfo(d.filePath("link.png")).isSymLink() &&
-                    ReadAll(d.filePath("real.png")) == bytes;
-         }},
-        {"a pipe", [](const QDir& d) { mkfifo(QFile::encodeName(d.filePath("pipe")), 0600); },
-         "pipe", false, "not a regular file",
-         [&](const QDir& d) { return isFifo(d.filePath("pipe")); }},
-        {"a link to a pipe",
-         [](const QDir& d) {
-             mkfifo(QFile::encodeName(d.filePath("pipe")), 0600);
-             QFile::link("pipe", d.filePath("to-pipe.png"));
-         },
-         "to-pipe.png", false, "not a regular file",
-         [&](const QDir& d) { return isFifo(d.filePath("pipe")); }},
-        {"a link to a device", [](const QDir& d) { QFile::link("/dev/null", d.filePath("dev")); },
-         "dev", false, "not a regular file",
-         [](const QDir&) {
-             return QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile();
-         }},
-        {"a folder", [](const QDir& d) { d.mkdir("taken.png"); }, "taken.png", false, "folder",
-         [](const QDir& d) { return QFileInfo(d.filePath("taken.png")).isDir(); }},
-        {"a writable file in a read-only folder: written in place",
-         [](const QDir& d) {
-             d.mkdir("shut");
-             Put(d.filePath("shut/chart.png"), "old");
-             chmod(QFile::encodeName(d.filePath("shut")), 0555);
-         },
-         "shut/chart.png", true, "",
-         [&](const QDir& d) { return ReadAll(d.filePath("shut/chart.png")) == bytes; }},
-        {"a read-only file in a read-only folder",
-         [](const QDir& d) {
-             d.mkdir("locked");
-             Put(d.filePath("locked/chart.png"), "old");
-             chmod(QFile::encodeName(d.filePath("locked/chart.png")), 0444);
-             chmod(QFile::encodeName(d.filePath("locked")), 0555);
-         },
-         "locked/chart.png", false, "Permission denied",
-         [&](const QDir& d) { return ReadAll(d.filePath("locked/chart.png")) == "old"; }},
-        {"a missing folder", [](const QDir&) {}, "missing/chart.png", false, "No such file",
-         [](const QDir& d) { return !d.exists("missing"); }},
-        {"the size limit reached part-way: the system's reason, the old file kept",
-         [](const QDir& d) { Put(d.filePath("full.png"), "old"); }, "full.png", false,
-         "File too large", [](const QDir& d) { return ReadAll(d.filePath("full.png")) == "old"; },
-         1000},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const QString folder = root + "/" + QString::number(&row - rows.data());
-        ASSERT_TRUE(QDir().mkdir(folder));
-        AsOrdinaryUser(folder, [&] {
-            const QDir dir(folder);
-            row.prepare(dir);
-            const QStringList before =
-                dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-            std::string reason;
-            bool written = false;
-            {
-                const FileSizeLimit limit(row.limit);
-                written = ReplaceFileContents(dir.filePath(row.name).toStdString(), bytes, reason);
-            }
-            EXPECT_EQ(written, row.written) << reason;
-            EXPECT_NE(reason.find(row.reason), std::string::npos) << reason;
-            EXPECT_TRUE(row.after(dir));
-            // No temporary file stays behind.
-            const QStringList entries =
-                dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-            EXPECT_TRUE(entries == before || (row.written && entries.size() == before.size() + 1))
-                << entries.join(' ').toStdString();
-            chmod(QFile::encodeName(folder + "/shut").constData(), 0755);
-            chmod(QFile::encodeName(folder + "/locked").constData(), 0755);
-        });
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& [prepare, latitude] = rows[i];
+        SCOPED_TRACE(prepare);
+        const QString folder = temporary.filePath(QString::number(i));
+        ASSERT_TRUE(Shell(folder, prepare));
+        const SettingsReadResult result = ReadSettingsFile((folder + "/s").toStdString());
+        EXPECT_EQ(result.opened, i < 8);
+        EXPECT_EQ(result.latitude, latitude);
     }
 }
