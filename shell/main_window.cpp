@@ -213,6 +213,23 @@ QSize MainWindow::MinimumChartSize() {
         const double y = std::clamp(disc.centreY, box.top(), box.bottom() + 1) - disc.centreY;
         return x * x + y * y <= double(disc.radius + 1) * (disc.radius + 1);
     };
+    // The compass labels stand outside the rim; each is given the widest label's cell, so that
+    // any orientation is covered.
+    int labelWidth = 0;
+    for (const CompassPoint& compass : CompassPoints)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QLatin1String(compass.label)));
+    auto meetsLabels = [&](const QRect& box, const ChartLayout& disc) {
+        for (const CompassPoint& compass : CompassPoints) {
+            const Point p = ProjectToChart(0.0, compass.azimuth, disc.centreX, disc.centreY,
+                                           disc.radius, 180.0);
+            const unsigned align = CompassAlignment(p, disc.centreX, disc.centreY);
+            const QRect label((align & TA_RIGHT) ? p.x - labelWidth : p.x,
+                              (align & TA_BOTTOM) ? p.y - text.height : p.y, labelWidth,
+                              text.height);
+            if (label.intersects(box)) return true;
+        }
+        return false;
+    };
     UpdateWindowSizeLayout(1, 1);
     const int width = std::max(top.right() + 1, ViewSettings.readoutRight) + margin;
     QSize minimum(width, 0xFFFF);
@@ -224,7 +241,7 @@ QSize MainWindow::MinimumChartSize() {
                   QPoint(ViewSettings.readoutRight - 1, ViewSettings.readoutBottom - 1));
         const ChartLayout disc = layoutFor(width, height);
         if (disc.radius > 0 && readout.top() > top.bottom() && !meetsDisc(top, disc) &&
-            !meetsDisc(readout, disc)) {
+            !meetsDisc(readout, disc) && !meetsLabels(top, disc) && !meetsLabels(readout, disc)) {
             minimum.setHeight(height);
             break;
         }
