@@ -8,15 +8,17 @@
 
 namespace {
 
-// Star lines numbered `from` to `to` in the catalogue's own layout.
-std::string StarLines(int from, int to, const char* name = "__________", double magnitude = 5.0) {
+// One star line in the catalogue's own layout.
+std::string StarLine(int number, const char* name = "__________", double magnitude = 5.0) {
+    char fields[LineBufferSize];
+    std::snprintf(fields, sizeof fields, "%d%17.11f%17.11f%7.3f ", number, number * 0.002,
+                  number * 0.001 - 45.0, magnitude);
+    return std::string(fields) + name + "\r\n";
+}
+
+std::string StarLines(int from, int to) {
     std::string lines;
-    for (int n = from; n <= to; ++n) {
-        char fields[LineBufferSize];
-        std::snprintf(fields, sizeof fields, "%d%17.11f%17.11f%7.3f ", n, n * 0.002,
-                      n * 0.001 - 45.0, magnitude);
-        lines += std::string(fields) + name + "\r\n";
-    }
+    for (int n = from; n <= to; ++n) lines += StarLine(n);
     return lines;
 }
 
@@ -32,9 +34,8 @@ std::string LoadedRows() {
 using StarCatalogue = CatalogTest;
 
 TEST_F(StarCatalogue, FillsRowsByNumberWithPositionMagnitudeAndName) {
-    LoadStarCatalogue(TextOf(StarLines(1, 1, "__________", 6.7) +
-                             StarLines(2, 2, "_10____Cas", -1.46) +
-                             StarLines(3, 3, "Some_Very_Long_Proper_Star_Name_Ori") + "%"));
+    LoadStarCatalogue(TextOf(StarLine(1, "__________", 6.7) + StarLine(2, "_10____Cas", -1.46) +
+                             StarLine(3, "Some_Very_Long_Proper_Star_Name_Ori") + "%"));
     const Star& s = StarTable[2];
     EXPECT_EQ(std::tuple(StarTable[1].magnitude, s.rightAscension, s.declination, s.magnitude),
               std::tuple(6.7, 0.004, -44.998, -1.46));
@@ -54,16 +55,13 @@ TEST_F(StarCatalogue, RowsFilledAndWhereTheLoadStops) {
     } rows[] = {
         {StarLines(1, 5) + StarLines(9, 12) + "%", "+++++...++++.", ""},
         {StarLines(1, 3) + "%\r\n" + StarLines(4, 6), "+++..........", ""},
-        {StarLines(1, 2) + "3 nan 10.0 5.0 x\r\n4 1.0 inf 5.0 y\r\n" + StarLines(5, 5) + "%",
+        {StarLines(1, 2) + "3 nan 10.0 5.0 x\r\n4 1.0 inf 5.0 y\r\n" + StarLine(5) + "%",
          "++..+........", ""},
-        {StarLines(1, 5) + StarLines(5, 5, "_99____Ori") + StarLines(6, 8) + "%", "+++++........",
+        {StarLines(1, 5) + StarLine(5, "_99____Ori") + StarLines(6, 8) + "%", "+++++........",
          messedUp + "6.  Found:5"},
-        {StarLines(1, 2) + StarLines(9111, 9111) + "%", "++...........",
-         messedUp + "3.  Found:9111"},
-        {StarLines(1, 4) + "\r\n" + StarLines(5, 5) + "%", "++++.........",
-         messedUp + "6.  Found:5"},
-        {StarLines(1, 1, (std::string(300, 'Q') + "_And").c_str()) + StarLines(2, 2),
-         "++...........", ""},
+        {StarLines(1, 2) + StarLine(9111) + "%", "++...........", messedUp + "3.  Found:9111"},
+        {StarLines(1, 4) + "\r\n" + StarLine(5) + "%", "++++.........", messedUp + "6.  Found:5"},
+        {StarLine(1, (std::string(300, 'Q') + "_And").c_str()) + StarLine(2), "++...........", ""},
     };
     for (const auto& r : rows) {
         ResetSkyModel();
