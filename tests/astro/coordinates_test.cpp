@@ -11,9 +11,8 @@ using CoordinatesTest = AstroTest;
 TEST(EquatorialToHorizon, WorkedExamples) {
     // The latitudes alternate, so a sine and cosine kept from the previous call that went stale
     // would show.
-    const struct {
-        double ra, dec, st, lat, alt, az, azTolerance;
-    } rows[] = {
+    // right ascension, declination, sidereal time, latitude, altitude, azimuth, its tolerance
+    const double rows[][7] = {
         {3, 0, 0, 45, 30, 125.26, 5e-3},   // east of the meridian: the arccos azimuth
         {5, 0, 5, 30, 60, 180, 0},         // on the meridian the arccos argument rounds below -1
         {21, 0, 0, 45, 30, 234.74, 5e-3},  // west of it: mirrored
@@ -23,25 +22,22 @@ TEST(EquatorialToHorizon, WorkedExamples) {
         {6, 8, 6, 8, 90, 180, 180},  // the zenith (its sine rounds above 1): any azimuth in range
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.ra << " " << r.dec << " " << r.st << " " << r.lat);
+        SCOPED_TRACE(testing::Message() << r[0] << " " << r[1] << " " << r[2] << " " << r[3]);
         double alt = NAN, az = NAN;
-        EquatorialToHorizon(r.ra, r.dec, r.st, r.lat, alt, az);
-        EXPECT_NEAR(alt, r.alt, 1e-6);
-        EXPECT_NEAR(az, r.az, r.azTolerance);
+        EquatorialToHorizon(r[0], r[1], r[2], r[3], alt, az);
+        EXPECT_NEAR(alt, r[4], 1e-6);
+        EXPECT_NEAR(az, r[5], r[6]);
     }
 }
 
-TEST_F(CoordinatesTest, ObliquityIsThatOfTheStartOfTheDay) {
-    EXPECT_NEAR(Obliquity(2000, 1, 1.5), 23.4392922, 5e-8);
-    EXPECT_EQ(Obliquity(2000, 1, 1.5), Obliquity(2000, 1, 1.0));
-    EXPECT_NEAR(Obliquity(2100, 1, 1.0), 23.4262883, 5e-8);
-}
-
-TEST_F(CoordinatesTest, EclipticToEquatorialAtJ2000) {
+// The obliquity is that of the start of the day.
+TEST_F(CoordinatesTest, ObliquityAndEclipticToEquatorialAtJ2000) {
     const double eps = Obliquity(2000, 1, 1.5);
-    const struct {
-        double longitude, latitude, ra, dec, tolerance;
-    } rows[] = {
+    EXPECT_NEAR(eps, 23.4392922, 5e-8);
+    EXPECT_EQ(eps, Obliquity(2000, 1, 1.0));
+    EXPECT_NEAR(Obliquity(2100, 1, 1.0), 23.4262883, 5e-8);
+    // Longitude, latitude, right ascension, declination, tolerance.
+    const double rows[][5] = {
         {90, 0, 6, eps, 1e-12},
         {180, 0, 12, 0, 1e-12},
         {270, 0, 18, -eps, 1e-12},
@@ -50,10 +46,9 @@ TEST_F(CoordinatesTest, EclipticToEquatorialAtJ2000) {
         {-1e-14, 0, 0, 0, 1e-12},                    // 24 less a part of an ulp is 24: give 0
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.longitude << " " << r.latitude);
         double ra = -1, dec = -1;
-        EclipticToEquatorial(2000, 1, 1.5, r.longitude, r.latitude, ra, dec);
-        EXPECT_NEAR(ra, r.ra, r.tolerance);
-        EXPECT_NEAR(dec, r.dec, r.tolerance);
+        EclipticToEquatorial(2000, 1, 1.5, r[0], r[1], ra, dec);
+        EXPECT_NEAR(ra, r[2], r[4]) << r[0] << " " << r[1];
+        EXPECT_NEAR(dec, r[3], r[4]) << r[0] << " " << r[1];
     }
 }

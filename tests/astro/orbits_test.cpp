@@ -12,20 +12,15 @@ using OrbitsTest = AstroTest;
 
 TEST(SolveKepler, WorkedExamplesAndArgumentsWithoutSolution) {
     // Apsides and the circle are fixed points; past half a turn the true anomaly is negative.
-    const struct {
-        double meanAnomaly, e, expected;
-    } rows[] = {
-        {0, 0.2, 0},
-        {180, 0.2, 180},
-        {90, 0, 90},
-        {90, 0.016713, 91.914812},
-        {45, 0.24624, 69.624796},
-        {270, 0.1, -101.383815},
-        {359.9, 0.205633, -0.155087},
-    };
-    for (const auto& r : rows) {
-        EXPECT_NEAR(SolveKepler(r.meanAnomaly, r.e), r.expected, 5e-7) << r.meanAnomaly;
-    }
+    // Mean anomaly, eccentricity, true anomaly.
+    const double rows[][3] = {{0, 0.2, 0},
+                              {180, 0.2, 180},
+                              {90, 0, 90},
+                              {90, 0.016713, 91.914812},
+                              {45, 0.24624, 69.624796},
+                              {270, 0.1, -101.383815},
+                              {359.9, 0.205633, -0.155087}};
+    for (const auto& r : rows) EXPECT_NEAR(SolveKepler(r[0], r[1]), r[2], 5e-7) << r[0];
     // No real solution: NaN without iterating.
     const double inf = std::numeric_limits<double>::infinity();
     for (const auto& [m, e] : {std::pair{45.0, 1.0}, {45.0, -0.1}, {inf, 0.1}, {NAN, 0.1}}) {

@@ -14,22 +14,9 @@
 
 using PlanetsTest = AstroTest;
 
-namespace {
-// Longitude correction that the perturbations added to a row: its longitude less the one that
-// follows from its orbit alone.
-double Perturbation(int row) {
-    const Body& b = BodyTable[row];
-    return b.heliocentricLongitude - (b.trueAnomaly + b.longitudeOfPerihelion);
-}
-}  // namespace
-
 TEST_F(PlanetsTest, PlacesOfWorkedExamples) {
-    const struct {
-        int year, month;
-        double day;
-        int row;
-        double ra, dec;
-    } rows[] = {
+    // Year, month, day, row, right ascension, declination.
+    const double rows[][6] = {
         {1990, 1, 0.0, SunRow, 18.673831, -23.115263},
         {1990, 1, 0.0, MoonRow, 21.058819, -17.287448},
         {2000, 1, 1.5, SunRow, 18.753233, -23.032807},
@@ -40,13 +27,19 @@ TEST_F(PlanetsTest, PlacesOfWorkedExamples) {
         {2001, 8, 14.9166667, MoonRow, 5.579400, 22.445884},
     };
     for (const auto& r : rows) {
-        ComputeBodyPositions(r.year, r.month, r.day);
-        EXPECT_NEAR(BodyTable[r.row].rightAscension, r.ra, 5e-7) << r.year << " " << r.row;
-        EXPECT_NEAR(BodyTable[r.row].declination, r.dec, 5e-7) << r.year << " " << r.row;
+        ComputeBodyPositions(r[0], r[1], r[2]);
+        const Body& b = BodyTable[int(r[3])];
+        EXPECT_NEAR(b.rightAscension, r[4], 5e-7) << r[0] << " " << b.name;
+        EXPECT_NEAR(b.declination, r[5], 5e-7) << r[0] << " " << b.name;
     }
 }
 
 TEST_F(PlanetsTest, PerturbationsOfJupiterAndSaturnDoNotAccumulate) {
+    // The longitude correction the perturbations added: the longitude less the orbit's own.
+    const auto Perturbation = [](int row) {
+        const Body& b = BodyTable[row];
+        return b.heliocentricLongitude - (b.trueAnomaly + b.longitudeOfPerihelion);
+    };
     ComputeBodyPositions(2000, 1, 1.5);
     EXPECT_NEAR(Perturbation(JupiterRow), 0.064661, 5e-7);
     EXPECT_NEAR(Perturbation(SaturnRow), -0.138027, 5e-7);

@@ -6,22 +6,19 @@
 // wrong branch or sign does not survive it.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
 namespace reference {
 
-struct Elements {
-    double a, e, i, l, peri, node;        // AU, -, deg, deg, deg, deg at J2000
-    double da, de, di, dl, dperi, dnode;  // per Julian century
-};
+inline constexpr double Rad = std::numbers::pi / 180;
 
-// Rows as in the body table: 0 Earth-Moon barycentre, 1 and 2 unused, 3 Mercury .. 10 Pluto.
-inline constexpr Elements Planets[11] = {
+// A row a body: a (AU), e, i, L, longitude of perihelion, node (deg) at J2000, then
+// their rates per Julian century. The Earth-Moon barycentre, then Mercury .. Pluto.
+inline constexpr double Elements[9][12] = {
     {1.00000261, 0.01671123, -0.00001531, 100.46457166, 102.93768193, 0.0, 0.00000562, -0.00004392,
      -0.01294668, 35999.37244981, 0.32327364, 0.0},
-    {},
-    {},
     {0.38709927, 0.20563593, 7.00497902, 252.25032350, 77.45779628, 48.33076593, 0.00000037,
      0.00001906, -0.00594749, 149472.67411175, 0.16047689, -0.12534081},
     {0.72333566, 0.00677672, 3.39467605, 181.97909950, 131.60246718, 76.67984255, 0.00000390,
@@ -37,21 +34,18 @@ inline constexpr Elements Planets[11] = {
     {30.06992276, 0.00859048, 1.77004347, -55.12002969, 44.96476227, 131.78422574, 0.00026291,
      0.00005105, 0.00035372, 218.45945325, -0.32241464, -0.00508664},
     {39.48211675, 0.24882730, 17.14001206, 238.92903833, 224.06891629, 110.30393684, -0.00031596,
-     0.00005170, 0.00004818, 145.20780515, -0.04062942, -0.01183482},
-};
+     0.00005170, 0.00004818, 145.20780515, -0.04062942, -0.01183482}};
 
-struct Vector {
-    double x, y, z;
-};
+using Vector = std::array<double, 3>;
 
-// Heliocentric ecliptic position (AU, J2000) of row `row` at Julian date `jd`.
+// Heliocentric ecliptic position (AU, J2000) at Julian date `jd` of the body-table row `row`
+// (0 for the Earth-Moon barycentre, 3 Mercury .. 10 Pluto).
 inline Vector Heliocentric(int row, double jd) {
-    constexpr double rad = std::numbers::pi / 180;
-    const Elements& p = Planets[row];
-    const double t = (jd - 2451545.0) / 36525;
-    const double a = p.a + p.da * t, e = p.e + p.de * t, i = (p.i + p.di * t) * rad;
-    const double peri = (p.peri + p.dperi * t) * rad, node = (p.node + p.dnode * t) * rad;
-    const double m = std::remainder((p.l + p.dl * t) * rad - peri, 2 * std::numbers::pi);
+    const double* p = Elements[row == 0 ? 0 : row - 2];
+    double el[6];  // a, e, i, L, perihelion, node of the date
+    for (int k = 0; k < 6; ++k) el[k] = p[k] + p[k + 6] * (jd - 2451545.0) / 36525;
+    const double a = el[0], e = el[1], i = el[2] * Rad, peri = el[4] * Rad, node = el[5] * Rad;
+    const double m = std::remainder(el[3] * Rad - peri, 2 * std::numbers::pi);
     double bigE = m;
     for (int k = 0; k < 50; ++k) bigE -= (bigE - e * std::sin(bigE) - m) / (1 - e * std::cos(bigE));
     // In the orbit's plane, then turned by the argument of perihelion, inclination and node.
@@ -69,27 +63,23 @@ inline Vector Heliocentric(int row, double jd) {
 // fixed elements with sidereal periods, so they stay referred to the equinox of their epoch,
 // 1990 January 0.0.
 inline void Place(int row, double jd, double& ra, double& dec) {
-    constexpr double rad = std::numbers::pi / 180;
-    const Vector earth = Heliocentric(0, jd);
-    const Vector body = row == 1 ? Vector{0, 0, 0} : Heliocentric(row, jd);
-    const double v[3] = {body.x - earth.x, body.y - earth.y, body.z - earth.z};
-    const double p = 1.396971 * ((row == 1 ? jd : 2447891.5) - 2451545.0) / 36525 * rad;
-    const double eps = (23.439291 - 0.0130042 * (jd - 2451545.0) / 36525) * rad;
-    const double x = v[0] * std::cos(p) - v[1] * std::sin(p);
-    const double yEcl = v[0] * std::sin(p) + v[1] * std::cos(p);
-    const double y = yEcl * std::cos(eps) - v[2] * std::sin(eps);
-    const double z = yEcl * std::sin(eps) + v[2] * std::cos(eps);
-    ra = std::atan2(y, x) * 12 / std::numbers::pi;
-    if (ra < 0) ra += 24;
-    dec = std::atan2(z, std::hypot(x, y)) / rad;
+    const Vector earth = Heliocentric(0, jd), body = row == 1 ? Vector{} : Heliocentric(row, jd);
+    const double vx = body[0] - earth[0], vy = body[1] - earth[1], vz = body[2] - earth[2];
+    const double p = 1.396971 * ((row == 1 ? jd : 2447891.5) - 2451545.0) / 36525 * Rad;
+    const double eps = (23.439291 - 0.0130042 * (jd - 2451545.0) / 36525) * Rad;
+    const double x = vx * std::cos(p) - vy * std::sin(p),
+                 yEcl = vx * std::sin(p) + vy * std::cos(p);
+    const double y = yEcl * std::cos(eps) - vz * std::sin(eps);
+    const double z = yEcl * std::sin(eps) + vz * std::cos(eps);
+    ra = std::fmod(std::atan2(y, x) * 12 / std::numbers::pi + 24, 24);
+    dec = std::atan2(z, std::hypot(x, y)) / Rad;
 }
 
 // Angle between two equatorial places, degrees.
 inline double Separation(double ra1, double dec1, double ra2, double dec2) {
-    constexpr double rad = std::numbers::pi / 180;
-    const double c = std::sin(dec1 * rad) * std::sin(dec2 * rad) +
-                     std::cos(dec1 * rad) * std::cos(dec2 * rad) * std::cos((ra1 - ra2) * 15 * rad);
-    return std::acos(std::fmin(1.0, std::fmax(-1.0, c))) / rad;
+    const double c = std::sin(dec1 * Rad) * std::sin(dec2 * Rad) +
+                     std::cos(dec1 * Rad) * std::cos(dec2 * Rad) * std::cos((ra1 - ra2) * 15 * Rad);
+    return std::acos(std::fmin(1.0, std::fmax(-1.0, c))) / Rad;
 }
 
 }  // namespace reference

@@ -1,5 +1,6 @@
 // Loading the deep-sky catalogue.
 #include <string>
+#include <tuple>
 
 #include "catalog/loaders.h"
 #include "catalog_test_support.h"
@@ -18,9 +19,8 @@ TEST_F(DeepSky, FieldsOfAnObjectLine) {
     const DeepSkyObject& crab = DeepSkyTable[0];
     EXPECT_STREQ(crab.identifier, "M1");
     EXPECT_STREQ(crab.name, "Crab Nebula");
-    EXPECT_DOUBLE_EQ(crab.rightAscension, 5.575);
-    EXPECT_DOUBLE_EQ(crab.declination, 22.017);
-    EXPECT_DOUBLE_EQ(crab.magnitude, 8.4);
+    EXPECT_EQ(std::tuple(crab.rightAscension, crab.declination, crab.magnitude),
+              std::tuple(5.575, 22.017, 8.4));
     EXPECT_DOUBLE_EQ(DeepSkyTable[1].declination, -2);
     EXPECT_STREQ(DeepSkyTable[1].identifier, "M12345678");  // cut to their fields
     EXPECT_EQ(std::string(DeepSkyTable[1].name), std::string(29, 'n'));

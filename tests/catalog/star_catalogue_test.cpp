@@ -1,6 +1,7 @@
 // Loading the star catalogue into StarTable.
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "catalog/loaders.h"
 #include "catalog_test_support.h"
@@ -35,10 +36,9 @@ using StarCatalogue = CatalogTest;
 TEST_F(StarCatalogue, FillsRowsByNumberWithPositionMagnitudeAndName) {
     LoadStarCatalogue(TextOf(StarLine(1, "__________", 6.7) + StarLine(2, "_10____Cas", -1.46) +
                              StarLine(3, "Some_Very_Long_Proper_Star_Name_Ori") + "%"));
-    EXPECT_DOUBLE_EQ(StarTable[1].magnitude, 6.7);
-    EXPECT_DOUBLE_EQ(StarTable[2].rightAscension, 0.004);
-    EXPECT_DOUBLE_EQ(StarTable[2].declination, -44.998);
-    EXPECT_DOUBLE_EQ(StarTable[2].magnitude, -1.46);
+    const Star& s = StarTable[2];
+    EXPECT_EQ(std::tuple(StarTable[1].magnitude, s.rightAscension, s.declination, s.magnitude),
+              std::tuple(6.7, 0.004, -44.998, -1.46));
     EXPECT_STREQ(StarTable[1].name, "          ");
     EXPECT_STREQ(StarTable[2].name, " 10    Cas");
     // Too long for the field: its start and its constellation abbreviation are kept.
