@@ -1,27 +1,6 @@
-// Shared fixture of the astro tests: a fresh body table and a handler that records messages.
+// The astro tests' fixture: a fresh body table, messages recorded.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "tests/fresh_state.h"
 
-#include <vector>
-
-#include "astro/orbits.h"
-#include "base/messages.h"
-
-class AstroTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetBodyTable();
-        previous_ = Messages().Replace(
-            [this](const MessageRequest& request) { messages.push_back(request); });
-    }
-    void TearDown() override {
-        Messages().Replace(previous_);
-        ResetBodyTable();
-    }
-
-    std::vector<MessageRequest> messages;
-
-  private:
-    MessageHandler previous_;
-};
+using AstroTest = FreshState;

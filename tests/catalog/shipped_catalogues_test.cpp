@@ -18,7 +18,7 @@ int RowNamed(const char* name) {
 
 TEST_F(ShippedCatalogues, EveryStarFigureAndObjectLoadsAndStarsLinkByName) {
     LoadAllCatalogues();
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(messages.empty());
     for (int n = 1; n <= MaxStarNumber; ++n) ASSERT_NE(StarTable[n].magnitude, UnloadedMagnitude);
     EXPECT_DOUBLE_EQ(StarTable[3].declination, -5.7075);
     EXPECT_STREQ(StarTable[3].name, " 33    Psc");

@@ -43,7 +43,7 @@ TEST_F(StarCatalogue, FillsRowsByNumberWithPositionMagnitudeAndName) {
     EXPECT_STREQ(StarTable[2].name, " 10    Cas");
     // Too long for the field: its start and its constellation abbreviation are kept.
     EXPECT_STREQ(StarTable[3].name, "Some Very Long PropeOri");
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 // Which rows a text fills, and the one message (if any) with which the load stops. A line that
@@ -65,20 +65,20 @@ TEST_F(StarCatalogue, RowsFilledAndWhereTheLoadStops) {
     };
     for (const auto& r : rows) {
         ResetSkyModel();
-        messages_.clear();
+        messages.clear();
         LoadStarCatalogue(TextOf(r.text));
         EXPECT_EQ(LoadedRows(), r.rows) << r.text.substr(0, 60);
-        ASSERT_EQ(messages_.size(), r.message.empty() ? 0u : 1u);
+        ASSERT_EQ(messages.size(), r.message.empty() ? 0u : 1u);
         if (!r.message.empty()) {
-            EXPECT_EQ(messages_[0].text, r.message);
-            EXPECT_EQ(messages_[0].caption, "Velquorran");
-            EXPECT_EQ(messages_[0].icon, MessageIcon::Error);
+            EXPECT_EQ(messages[0].text, r.message);
+            EXPECT_EQ(messages[0].caption, "Velquorran");
+            EXPECT_EQ(messages[0].icon, MessageIcon::Error);
         }
     }
     // The overlong line (the last row) is cut to the line buffer, its name then to the field.
     EXPECT_EQ(std::string(StarTable[1].name), std::string(23, 'Q'));
     LoadStarCatalogue(ResourceText{});  // a missing text loads nothing and says nothing
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
