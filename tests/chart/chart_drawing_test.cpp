@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "chart_fixture.h"
-#include "fake_window.h"
 #include "recording_surface.h"
 
 namespace {
@@ -18,17 +17,15 @@ class ChartDrawingTest : public ChartFixture {
   protected:
     void SetUp() override {
         ChartFixture::SetUp();
-        pass.layout = ComputeChartLayout(surface, ChartScreen, window, 3);  // disc 400,300 r281
-        pass.time = window.time;
+        pass.layout = ComputeChartLayout(surface, ChartScreen, FixedChartWindow(800, 600, {}), 3);
+        pass.time = Evening;  // the layout above: disc 400,300 r281
     }
     // A star as a pass leaves it: placed in the table (for the figures) and in the result.
     void Star(int n, double magnitude, Point at, bool marked = true) {
         StarTable[n] = {.magnitude = magnitude, .visible = true, .chartX = at.x, .chartY = at.y};
         pass.placed.push_back({PlacedKind::Star, n, 0, 0, at, marked});
     }
-    void Place(PlacedKind kind, int index, Point at) {
-        pass.placed.push_back({kind, index, 0, 0, at});
-    }
+    void Place(PlacedKind k, int index, Point at) { pass.placed.push_back({k, index, 0, 0, at}); }
     // The calls of drawing the pass in `mode`, one a line, the compass labels checked and left out.
     std::string Draw(ChartMode mode) {
         surface.calls.clear();
@@ -46,7 +43,6 @@ class ChartDrawingTest : public ChartFixture {
     }
 
     RecordingSurface surface;
-    FakeChartWindow window;
     ChartPassResult pass;
 };
 
@@ -59,44 +55,36 @@ TEST_F(ChartDrawingTest, ScreenIsWhiteOnTheWindowsGreenUnderTheDaySky) {
     Place(PlacedKind::Body, MarsRow, {400, 300});
     Place(PlacedKind::Body, SunRow, {400, 300});
     pass.sunUp = true;
-    EXPECT_EQ(Draw(ChartScreen),
-              "SelectPen(255,255,255,1)\nSetTextColor(255,255,255)\nSetBkColor(0,48,0)\n"
-              "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(119,19,681,581)\n"
-              "SelectPen(255,0,0,1)\nPolyline(300,200;310,210)\n"
-              "SelectPen(255,255,255,1)\nSelectBrush(255,255,255)\n"
-              "SetPixel(301,200,255,255,255)\nSetPixel(300,201,255,255,255)\n"
-              "SetPixel(300,200,255,255,255)\n"
-              "SelectPen(0,255,0,1)\nPolyline(496,250;504,250)\nPolyline(500,246;500,254)\n"
-              "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(396,296,404,304)\n"
-              "SelectBrush(255,255,255)\nEllipse(392,292,408,308)\n"
-              "SetTextAlign(8)\nTextOut(3,19,Date & Time of Map:)\n"
-              "TextOut(3,60,Dimmest Star Magnitude: 4.4)\n");
+    // clang-format off
+    EXPECT_EQ(Draw(ChartScreen), "SelectPen(255,255,255,1)\nSetTextColor(255,255,255)\nSetBkColor(0,48,0)\n"
+        "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(119,19,681,581)\nSelectPen(255,0,0,1)\n"
+        "Polyline(300,200;310,210)\nSelectPen(255,255,255,1)\nSelectBrush(255,255,255)\n"
+        "SetPixel(301,200,255,255,255)\nSetPixel(300,201,255,255,255)\nSetPixel(300,200,255,255,255)\n"
+        "SelectPen(0,255,0,1)\nPolyline(496,250;504,250)\nPolyline(500,246;500,254)\n"
+        "SelectPen(255,255,255,1)\nSelectBrush(0,0,128)\nEllipse(396,296,404,304)\nSelectBrush(255,255,255)\n"
+        "Ellipse(392,292,408,308)\nSetTextAlign(8)\nTextOut(3,19,Date & Time of Map:)\n"
+        "TextOut(3,60,Dimmest Star Magnitude: 4.4)\n");
+    // clang-format on
 }
 
-TEST_F(ChartDrawingTest, MetafileFramesThePageInTheSurfaceDefaultsAndPrintsTheDate) {
-    Place(PlacedKind::Body, MoonRow, {400, 300});
-    EXPECT_EQ(Draw(ChartMetafile),
-              "SetPixel(0,0,255,255,255)\nSetPixel(800,600,255,255,255)\nRectangle(0,0,799,599)\n"
-              "SelectPen(255,255,255,1)\nSelectBrush(0,0,64)\nEllipse(119,19,681,581)\n"
-              "SelectPen(255,0,0,1)\nSelectPen(255,255,255,1)\nSelectBrush(255,255,255)\n"
-              "SelectPen(0,255,0,1)\nSelectPen(255,255,255,1)\nSelectBrush(0,0,64)\n"
-              "Ellipse(392,292,408,308)\nSelectBrush(255,255,255)\nSetTextAlign(8)\n"
-              "TextOut(3,41,2024/03/07  21:05:09)\nTextOut(3,19,Date & Time of Map:)\n"
-              "TextOut(3,60,Dimmest Star Magnitude: 4.4)\n");
-}
-
-TEST_F(ChartDrawingTest, PrinterIsBlackOnWhiteWithCircleGlyphs) {
+TEST_F(ChartDrawingTest, MetafileFramesThePageAndPrinterIsBlackOnWhiteBothWithTheDate) {
     pass.view.dimmestMagnitude = 6.5;
-    Star(1, 1.0, {300, 200});  // n = 44: radius trunc(44^0.3 * 1) = 3
-    Place(PlacedKind::Body, SunRow, {400, 300});
-    pass.sunUp = true;
-    EXPECT_EQ(Draw(ChartPrinter),
-              "SelectPen(0,0,0,1)\nSelectBrush(255,255,255)\nEllipse(119,19,681,581)\n"
-              "SelectPen(255,0,0,1)\nSelectPen(0,0,0,1)\nSelectBrush(0,0,0)\n"
-              "Ellipse(297,197,303,203)\nSelectPen(0,255,0,1)\nSelectPen(0,0,0,1)\n"
-              "SelectBrush(255,255,255)\nSelectBrush(0,0,0)\nEllipse(392,292,408,308)\n"
-              "SetTextAlign(8)\nTextOut(3,41,2024/03/07  21:05:09)\n"
-              "TextOut(3,19,Date & Time of Map:)\nTextOut(3,60,Dimmest Star Magnitude: 6.5)\n");
+    Star(1, 1.0, {300, 200});  // n = 44: on paper a circle of radius trunc(44^0.3 * 1) = 3
+    Place(PlacedKind::Body, MoonRow, {400, 300});
+    // clang-format off
+    const std::string date = "SetTextAlign(8)\nTextOut(3,41,2024/03/07  21:05:09)\n"
+        "TextOut(3,19,Date & Time of Map:)\nTextOut(3,60,Dimmest Star Magnitude: 6.5)\n";
+    const std::string metafile = Draw(ChartMetafile);  // the star in pixels, the centre last
+    EXPECT_TRUE(metafile.starts_with("SetPixel(0,0,255,255,255)\nSetPixel(800,600,255,255,255)\n"
+        "Rectangle(0,0,799,599)\nSelectPen(255,255,255,1)\nSelectBrush(0,0,64)\n")) << metafile;
+    EXPECT_TRUE(metafile.ends_with("SetPixel(300,200,255,255,255)\nSelectPen(0,255,0,1)\n"
+        "SelectPen(255,255,255,1)\nSelectBrush(0,0,64)\nEllipse(392,292,408,308)\n"
+        "SelectBrush(255,255,255)\n" + date)) << metafile;
+    EXPECT_EQ(Draw(ChartPrinter), "SelectPen(0,0,0,1)\nSelectBrush(255,255,255)\nEllipse(119,19,681,581)\n"
+        "SelectPen(255,0,0,1)\nSelectPen(0,0,0,1)\nSelectBrush(0,0,0)\nEllipse(297,197,303,203)\n"
+        "SelectPen(0,255,0,1)\nSelectPen(0,0,0,1)\nSelectBrush(255,255,255)\nEllipse(392,292,408,308)\n"
+        "SelectBrush(0,0,0)\n" + date);
+    // clang-format on
 }
 
 TEST_F(ChartDrawingTest, FigureSegmentsNeedBothEndsPlacedAndADrawFlag) {
@@ -129,8 +117,7 @@ TEST_F(ChartDrawingTest, StarGlyphGrowsAsPowersOf199) {
     const struct { double magnitude; int glyphScale; std::size_t calls; const char* last; } rows[] = {
         {6.5, 0, 1, Centre}, {5.5, 0, 1, Centre},  // at the limit; a magnitude on: 1.99 < 2
         {MagnitudeFor(2), 0, 2, Centre}, {1.0, 0, 44, Centre},  // 1.99^5.5 = 44.02
-        {0.9, 0, 45, Centre}, {-30, 0, 45, Centre},
-        {6.6, 0, 0, ""}, {NAN, 0, 0, ""},  // fainter than the limit, or not a number
+        {0.9, 0, 45, Centre}, {6.6, 0, 0, ""}, {NAN, 0, 0, ""},  // fainter, or not a number
         // Circles of radius trunc(n^0.3 * glyphScale).
         {MagnitudeFor(10), 1, 1, "Ellipse(49,59,51,61)"}, {MagnitudeFor(11), 1, 1, "Ellipse(48,58,52,62)"},
         {MagnitudeFor(38), 1, 1, "Ellipse(48,58,52,62)"}, {MagnitudeFor(39), 1, 1, "Ellipse(47,57,53,63)"},

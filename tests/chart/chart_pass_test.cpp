@@ -10,7 +10,6 @@
 
 #include "catalog/sky_model.h"
 #include "chart_fixture.h"
-#include "fake_window.h"
 #include "recording_surface.h"
 
 namespace {
@@ -18,11 +17,17 @@ namespace {
 class ChartPassTest : public ChartFixture {
   protected:
     // At the north pole the altitude of an object is its declination, whatever the time.
-    ChartPassResult Run() {
-        return PlaceChartObjects(window, surface, ChartScreen, 3, ChartView{180, 6.5}, 90);
+    ChartPassResult Run(SystemTime time = Evening) {
+        return PlaceChartObjects(FixedChartWindow(800, 600, time), surface, ChartScreen, 3,
+                                 ChartView{180, 6.5}, 90);
     }
-    static void SetStar(int n, const char* name, double magnitude, double declination) {
-        StarTable[n] = {.magnitude = magnitude, .declination = declination};
+    // Unmarked with visible set, as an earlier pass may have left it.
+    static void SetStar(int n, const char* name, double magnitude, double declination,
+                        int constellation = NoConstellation, bool inFigure = false) {
+        // clang-format off
+        StarTable[n] = {.magnitude = magnitude, .declination = declination, .inFigure = inFigure,
+                        .visible = true, .constellationIndex = constellation};
+        // clang-format on
         std::strncpy(StarTable[n].name, name, StarNameSize);  // a full-length name has no NUL
     }
     static void AddDeepSky(const char* id, const char* name, double magnitude, double declination,
@@ -35,11 +40,9 @@ class ChartPassTest : public ChartFixture {
     }
 
     RecordingSurface surface;
-    FakeChartWindow window;
 };
 
 TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
-    window.time = {2024, 6, 5, 21, 12, 0, 0, 0};  // midsummer noon at the pole: the Sun is up
     for (const char* name : {"Pisces", "Andromeda", "Constellationwithaverylongnam"})
         std::strcpy(ConstellationTable[ConstellationCount++].name, name);
     const std::string noNul(StarNameSize, 'A');
@@ -53,15 +56,13 @@ TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
         "9110: Abcdefghijklmnopqrs (Constellatio r4", "M1: Crab Nebula; Mag=8.4 r4",
         "M102abcde: Averyveryverylongdeepskyname r4"};
     // clang-format on
-    for (const auto& star : stars) {
-        SetStar(star.number, star.name, 2.0, star.number == 424 ? 90 : 40);  // 424 at the zenith
-        StarTable[star.number].constellationIndex = star.constellation;
-    }
+    for (const auto& star : stars)  // 424 at the zenith
+        SetStar(star.number, star.name, 2.0, star.number == 424 ? 90 : 40, star.constellation);
     AddDeepSky("M1", "Crab Nebula", 8.4, 22);  // fainter than the limit, shown all the same
     AddDeepSky("M31", "Andromeda Galaxy", 3.4, 41, false);  // hidden
     AddDeepSky("M42", "Orion Nebula", 4.0, -5);             // below the horizon
     AddDeepSky("M102abcde", "Averyveryverylongdeepskyname1", 12.25, 10);
-    const ChartPassResult pass = Run();
+    const ChartPassResult pass = Run({2024, 6, 5, 21, 12, 0, 0, 0});  // midsummer noon: Sun up
     EXPECT_EQ(pass.placed.at(3).position, (Point{pass.layout.centreX, pass.layout.centreY}));
     std::vector<std::string> spots;
     for (std::size_t i = 0; i < pass.placed.size(); ++i) {
@@ -89,34 +90,27 @@ TEST_F(ChartPassTest, LabelledStarsThenDeepSkyThenBodiesFromPlutoToTheSun) {
 TEST_F(ChartPassTest, VisibilityOfAStarAndItsHotSpot) {
     EXPECT_FALSE(AboveHorizon(0.0));  // strictly above
     // clang-format off
-    const struct { double magnitude, declination; bool inFigure, placed, marked;
-        int radius; /* of its hot spot; -1: none */ } rows[] = {
-        {4.0, 30, false, true, true, 2},    // floor(6.5 - 4.0)
-        {-1.46, 30, false, true, true, 7},  // Sirius: floor(7.96)
-        {6.5, 30, false, true, true, 0},    // exactly at the limit
-        {3.0, -5, false, false, false, -1},
-        {6.6, 30, false, false, false, -1},
-        {7.5, 30, true, true, false, -1},  // a faint figure vertex: placed, not marked, not named
-        {UnloadedMagnitude, 30, true, false, false, -1},  // a figure names an unloaded row
-        {NAN, 45, false, false, false, -1},
-        {1.0, NAN, false, false, false, -1},
+    // radius: of its hot spot, -1 for none, and then the star is not marked either.
+    const struct { double magnitude, declination; bool inFigure, placed; int radius; } rows[] = {
+        {4.0, 30, false, true, 2}, {-1.46, 30, false, true, 7},  // floor(6.5 - m): Sirius 7.96
+        {6.5, 30, false, true, 0}, {6.6, 30, false, false, -1},  // at the limit and just past
+        {3.0, -5, false, false, -1}, {NAN, 45, false, false, -1}, {1.0, NAN, false, false, -1},
+        {7.5, 30, true, true, -1},  // a faint figure vertex: placed, not marked, not named
+        {UnloadedMagnitude, 30, true, false, -1},  // a figure names an unloaded row
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
-        SetStar(1, "Row", row.magnitude, row.declination);
-        StarTable[1].inFigure = row.inFigure;
-        StarTable[1].visible = true;  // as an earlier pass left it
+        SetStar(1, "Row", row.magnitude, row.declination, NoConstellation, row.inFigure);
         const ChartPassResult pass = Run();
         EXPECT_EQ(StarTable[1].visible, row.placed);
-        const bool placed = !pass.placed.empty() && pass.placed[0].kind == PlacedKind::Star;
-        ASSERT_EQ(placed, row.placed);
-        ASSERT_FALSE(pass.placed.empty());         // a body is up at the pole that evening
+        ASSERT_FALSE(pass.placed.empty());  // a body is up at the pole that evening
+        ASSERT_EQ(pass.placed[0].kind == PlacedKind::Star, row.placed);
         for (const PlacedObject& p : pass.placed)  // with a hot spot, first in the table or not
             EXPECT_TRUE(p.kind != PlacedKind::Body || p.hotSpot >= 0);
-        if (!placed) continue;
+        if (!row.placed) continue;
         const PlacedObject& star = pass.placed[0];
-        EXPECT_EQ(star.marked, row.marked);
+        EXPECT_EQ(star.marked, row.radius >= 0);
         EXPECT_EQ((Point{StarTable[1].chartX, StarTable[1].chartY}), star.position);
         EXPECT_EQ(star.hotSpot == 0 ? HotSpotTable[0].radius : -1, row.radius);
     }
@@ -140,7 +134,7 @@ TEST_F(ChartPassTest, DrawChartTakesTheViewSettingsAndLeavesTheSiderealTime) {
     ViewSettings.latitude = -90;
     ViewSettings.dimmestMagnitude = 5.0;
     SetStar(1, "South", 5.0, -30);
-    DrawChart(window, surface, ChartScreen, 3, {}, {}, {}, {});
+    DrawChart(FixedChartWindow(800, 600, Evening), surface, ChartScreen, 3, {}, {}, {}, {});
     EXPECT_EQ(std::string(HotSpotTable[0].text), "  1: South");  // up at the south pole
     EXPECT_EQ(surface.calls.back(), "TextOut(3,60,Dimmest Star Magnitude: 5.0)");
     // 2024-03-07 21:05:09 UT: Greenwich mean sidereal time 8.1573 h by the IAU 1982 expression.
@@ -148,24 +142,20 @@ TEST_F(ChartPassTest, DrawChartTakesTheViewSettingsAndLeavesTheSiderealTime) {
 }
 
 TEST_F(ChartPassTest, FindHotSpotGivesTheLastEntryThatHoldsThePointer) {
-    HotSpotTable[0] = {100, 100, 5, "first"};
-    HotSpotTable[1] = {103, 104, 5, "second"};
+    // clang-format off
+    HotSpotTable[0] = {100, 100, 5, "first"}, HotSpotTable[1] = {103, 104, 5, "second"};
     HotSpotTable[2] = {500, 500, 0, "third"};
     HotSpotTable[3] = {INT_MIN, INT_MIN, INT_MAX, "corner"};  // no overflow at the extremes
-    // clang-format off
     const struct { int count, x, y, expected; } rows[] = {
-        {3, 101, 101, 1},  // in both circles: the later entry
-        {3, 98, 96, 0},    // dx^2 + dy^2 = 20 <= 25, 50 from the second
-        {3, 95, 100, 0},   // on the first circle's edge: 25 <= 25
+        {3, 101, 101, 1}, {3, 98, 96, 0},  // in both: the later; 20 <= 25 but 50 from the second
+        {3, 95, 100, 0}, {1, 103, 108, -1},  // on the edge: 25 <= 25; beyond the count: stale
         {3, 500, 500, 2}, {3, 500, 501, -1},  // radius 0: its own pixel and nothing else
-        {1, 103, 108, -1},                     // entries beyond the count are stale
         {4, INT_MAX, INT_MIN, -1}, {4, INT_MIN + 9, INT_MIN, 3}, {-5, 100, 100, -1},
     };
     // clang-format on
-    for (const auto& row : rows) {
-        HotSpotCount = row.count;
-        EXPECT_EQ(FindHotSpot(row.x, row.y), row.expected) << &row - rows;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ((HotSpotCount = row.count, FindHotSpot(row.x, row.y)), row.expected)
+            << &row - rows;
 }
 
 }  // namespace

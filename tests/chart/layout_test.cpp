@@ -59,14 +59,13 @@ TEST_F(LayoutTest, ProjectionTruncatesAndTurnsWithTheOrientation) {
     // clang-format off
     const struct { double orientation, altitude, azimuth; int centreX, centreY, radius;
         Point expected; } rows[] = {
-        {180, 45, 30, 400, 300, 250, {337, 191}},     // worked example: 337.5, 191.74
-        {180, 45, 30, 0, 0, 250, {-62, -108}},        // toward zero: -62.5, -108.25
-        {180, 90, 123, 400, 300, 250, {400, 300}},    // the zenith on the centre
-        {180, 0.001, 0, 400, 300, 250, {400, 50}},    // north straight up, just inside the rim
-        {180, 0, 90, 400, 300, 250, {150, 300}},      // east on the left, south at the bottom
-        {180, NAN, 30, 400, 300, 250, {400, 300}},    // not a number: the centre
-        {180, 45, INFINITY, 400, 300, 250, {400, 300}},
-        {180, -1e12, 0, 0, 0, 1000, {0, INT_MIN}},    // far beyond the rim saturates
+        {180, 45, 30, 400, 300, 250, {337, 191}}, {180, 45, 30, 0, 0, 250, {-62, -108}},
+        // Worked example 337.5, 191.74; toward zero -62.5, -108.25; the zenith on the centre.
+        {180, 90, 123, 400, 300, 250, {400, 300}}, {180, NAN, 30, 400, 300, 250, {400, 300}},
+        {180, 45, INFINITY, 400, 300, 250, {400, 300}},  // not a number: the centre
+        // North straight up, just inside the rim; east on the left, south at the bottom.
+        {180, 0.001, 0, 400, 300, 250, {400, 50}}, {180, 0, 90, 400, 300, 250, {150, 300}},
+        {180, -1e12, 0, 0, 0, 1000, {0, INT_MIN}},  // far beyond the rim saturates
     };
     // clang-format on
     for (const auto& row : rows) {

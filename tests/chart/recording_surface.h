@@ -30,23 +30,20 @@ class RecordingSurface : public Surface {
     void Ellipse(int l, int t, int r, int b) override { Add("Ellipse", l, t, r, b); }
     void Polyline(const Point* points, int count) override {
         std::string line;
-        for (int i = 0; i < count; ++i) line += (i ? ";" : "") + Text(points[i].x, points[i].y);
+        for (int i = 0; i < count; ++i)
+            line += (i ? ";" : "") + Text(points[i].x) + "," + Text(points[i].y);
         Add("Polyline", std::string_view(line));
     }
 
   private:
     static std::string Text(std::string_view s) { return std::string(s); }
-    static std::string Text(Rgb c) { return Text(+c.red, +c.green, +c.blue); }
-    template <typename T>
-    static std::string Text(T n) {
-        return std::to_string(n);
+    static std::string Text(Rgb c) {
+        return Text(+c.red) + "," + Text(+c.green) + "," + Text(+c.blue);
     }
-    template <typename T, typename... More>
-    static std::string Text(T first, More... more) {
-        return Text(first) + "," + Text(more...);
-    }
-    template <typename... T>
-    void Add(const char* name, T... arguments) {
-        calls.push_back(std::string(name) + "(" + Text(arguments...) + ")");
+    static std::string Text(auto n) { return std::to_string(n); }
+    void Add(const char* name, auto... arguments) {
+        std::string text;
+        ((text += (text.empty() ? "" : ",") + Text(arguments)), ...);
+        calls.push_back(std::string(name) + "(" + text + ")");
     }
 };
