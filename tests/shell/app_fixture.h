@@ -9,8 +9,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "catalog/sky_model.h"
-#include "chart/view_settings.h"
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
@@ -18,23 +16,20 @@
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
+#include "tests/fresh_state.h"
 
-class AppTest : public ::testing::Test {
+class AppTest : public FreshState {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid() && QDir::setCurrent(folder_.path()));
-        ResetSkyModel();
-        InitProjectionPi();
-    }
+    void SetUp() override { ASSERT_TRUE(folder_.isValid() && QDir::setCurrent(folder_.path())); }
     void TearDown() override {
         window_.reset();
         QDir::setCurrent(previousFolder_);
+        FreshState::TearDown();
     }
 
     // Creates the window with `settings` as the settings file (null: none), shows it at `size`
     // and paints its first chart.
     MainWindow& OpenWindow(const char* settings = "0", QSize size = QSize(800, 600)) {
-        ResetViewSettings();
         CreateBackgroundBrush();
         QFile::remove("Settings.dat");
         if (QFile file("Settings.dat"); settings && file.open(QIODevice::WriteOnly))
@@ -60,11 +55,8 @@ class AppTest : public ::testing::Test {
 
     QTemporaryDir folder_;
     QString previousFolder_ = QDir::currentPath();
-    std::vector<MessageRequest> messages_;
     std::vector<std::string> questions_;
     bool answer_ = false;
-    ScopedReplacement<MessageSeam> messageSeam_{Messages(),
-                                                [this](auto& r) { messages_.push_back(r); }};
     ScopedReplacement<QuestionSeam> questionSeam_{Questions(),
                                                   [this](QWidget* owner, auto& caption, auto&) {
                                                       EXPECT_EQ(owner, window_.get());

@@ -54,7 +54,7 @@ TEST_F(AppTest, StartUpSettingsAndTheSavePromptAtExit) {
     QDir().mkdir("Settings.dat");  // cannot be replaced by a file
     answer_ = true;
     window_->close();
-    EXPECT_TRUE(messages_.size() == 1 && messages_[0].text == CannotWriteSettingsMessage);
+    EXPECT_TRUE(messages.size() == 1 && messages[0].text == CannotWriteSettingsMessage);
 }
 
 // The window is no smaller than its minimum, where no caption cell (the window's green) lies
@@ -177,7 +177,7 @@ TEST_F(AppTest, AboutToFileAndToPrinterCommands) {
     }
     EXPECT_EQ(offered, folder_.filePath("no/chart.emf"));
     EXPECT_TRUE(QFileInfo(folder_.filePath("chart.emf")).size() > 1000 && QFile::exists(path));
-    EXPECT_TRUE(messages_.size() == 2 && messages_[1].text == "Could not print");
+    EXPECT_TRUE(messages.size() == 2 && messages[1].text == "Could not print");
 }
 
 // What the dialog shows for the stored latitude ("S" for south) and stores after typing and
@@ -208,8 +208,8 @@ TEST_F(AppTest, SettingsDialogShowsAndStoresTheLatitude) {
         EXPECT_EQ(std::signbit(ViewSettings.latitude), std::signbit(row.result));
         const bool rejected = row.result == row.stored && row.typed && row.key == Qt::Key_Return;
         EXPECT_EQ(dialog.isVisible(), rejected);
-        EXPECT_EQ(messages_.size(), rejected ? 1u : 0u);
-        messages_.clear();
+        EXPECT_EQ(messages.size(), rejected ? 1u : 0u);
+        messages.clear();
     }
 }
 

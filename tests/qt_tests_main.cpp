@@ -1,0 +1,12 @@
+// The test programs of the Qt side (render/ and shell/): GoogleTest inside a QApplication on the
+// offscreen platform, so that widgets, fonts and painting work without a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
