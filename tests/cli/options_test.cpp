@@ -42,8 +42,8 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
           "100x10000", "--magnitude", "0"},
          "lat 999 mag 0 facing 180 time 2000-2-29 day 2 23:59:59 figures 0 flags 0010 100x10000 "},
         {{"--help"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0001 1200x900 "},
-        {{}, "!nothing to do"},
-        {{"--list", "--latitude", "90.01"}, "!--latitude"},
+        // clang-format off
+        {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
         {{"--list", "--latitude", "nan"}, "!--latitude"},
         {{"--list", "--latitude", "+-1"}, "!--latitude"},
@@ -56,16 +56,13 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--magnitude", "6.6"}, "!--magnitude"},
         {{"--list", "--facing", "NNE"}, "!--facing"},
         {{"--list", "--figures", "Ori,,CMa"}, "!--figures"},
-        {{"--list", "--figures", "O"}, "!--figures"},
-        {{"--list", "--size", "99x100"}, "!--size"},
+        {{"--list", "--figures", "O"}, "!--figures"}, {{"--list", "--size", "99x100"}, "!--size"},
         {{"--list", "--size", "100x10001"}, "!--size"},
         {{"--list", "--size", "100X100"}, "!--size"},
-        {{"--list", "--size", "100x100x100"}, "!--size"},
-        {{"-o", "chart.bmp"}, "!.png"},
-        {{"-o", ""}, "!-o"},
-        {{"-o"}, "!needs a value"},
-        {{"--list", "stray"}, "!stray"},
+        {{"--list", "--size", "100x100x100"}, "!--size"}, {{"-o", "chart.bmp"}, "!.png"},
+        {{"-o", ""}, "!-o"}, {{"-o"}, "!needs a value"}, {{"--list", "stray"}, "!stray"},
         {{"--list", "--deep-sky=yes"}, "!takes no value"},
+        // clang-format on
     };
     for (const auto& [arguments, expected] : rows) {
         const std::string got = Describe(ParseOptions(arguments));
