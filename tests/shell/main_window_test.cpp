@@ -180,17 +180,17 @@ TEST_F(AppTest, AboutToFileAndToPrinterCommands) {
     EXPECT_TRUE(messages.size() == 2 && messages[1].text == "Could not print");
 }
 
-// What the dialog shows for the stored latitude ("S" for south) and stores after typing and
+// What the dialog shows for the stored latitude and hemisphere and stores after typing and
 // pressing Return (OK, the default button) or Escape (Cancel). OK on an untouched entry keeps the
 // exact latitude; a rejected one shows a message and keeps the dialog open.
 TEST_F(AppTest, SettingsDialogShowsAndStoresTheLatitude) {
     // clang-format off
-    const struct { double stored; const char *shown, *typed; int south; Qt::Key key;
+    const struct { double stored; const char *shown, *typed; int south; bool escape;
                    double result; } rows[] = {
-        {30.6, "31", nullptr, -1, Qt::Key_Return, 30.6}, {30.6, "31", "31", -1, Qt::Key_Return, 31},
-        {30.6, "31", "45", 1, Qt::Key_Escape, 30.6}, {-33, "33S", nullptr, -1, Qt::Key_Return, -33},
-        {-0.0, "0", nullptr, -1, Qt::Key_Return, -0.0}, {0, "0", nullptr, 1, Qt::Key_Return, -0.0},
-        {12, "12", "9a1.", -1, Qt::Key_Return, 12}, {12, "12", "", -1, Qt::Key_Return, 12}};
+        {30.6, "31N", nullptr, -1, 0, 30.6}, {30.6, "31N", "31", -1, 0, 31},
+        {30.6, "31N", "45", 1, 1, 30.6}, {-33, "33S", nullptr, -1, 0, -33},
+        {-0.0, "0N", nullptr, -1, 0, -0.0}, {0, "0N", nullptr, 1, 0, -0.0},
+        {12, "12N", "9a1.", -1, 0, 12}, {12, "12N", "", -1, 0, 12}};
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.stored << " " << (row.typed ? row.typed : "-"));
@@ -199,14 +199,14 @@ TEST_F(AppTest, SettingsDialogShowsAndStoresTheLatitude) {
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog) && dialog.okButton()->hasFocus());
         QLineEdit* edit = dialog.latitudeEdit();
-        EXPECT_EQ(edit->text() + (dialog.hemisphereBox()->currentIndex() ? "S" : ""), row.shown);
+        EXPECT_EQ(edit->text() + dialog.hemisphereBox()->currentText(), row.shown);
         if (row.typed) edit->clear();
         if (row.typed) QTest::keyClicks(edit, row.typed);
         if (row.south >= 0) dialog.hemisphereBox()->setCurrentIndex(row.south);
-        QTest::keyClick(edit, row.key);
+        QTest::keyClick(edit, row.escape ? Qt::Key_Escape : Qt::Key_Return);
         EXPECT_EQ(ViewSettings.latitude, row.result);
         EXPECT_EQ(std::signbit(ViewSettings.latitude), std::signbit(row.result));
-        const bool rejected = row.result == row.stored && row.typed && row.key == Qt::Key_Return;
+        const bool rejected = row.result == row.stored && row.typed && !row.escape;
         EXPECT_EQ(dialog.isVisible(), rejected);
         EXPECT_EQ(messages.size(), rejected ? 1u : 0u);
         messages.clear();
