@@ -135,6 +135,14 @@ std::string ChartInstantText(const SystemTime& time) {
     return text;
 }
 
+Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitude) {
+    (void)view;
+    const double day = time.day + DecimalHours(time.hour, time.minute, time.second) / 24.0;
+    Observer observer = MakeObserver(latitude, 0.0, time.year, time.month, day);
+    ComputeBodyPositions(time.year, time.month, day);
+    return observer;
+}
+
 // The chart pass's first half; the drawing follows in DrawChartObjects.
 //   day = wDay + DecimalHours(wHour, wMinute, wSecond) / 24
 //   siderealTime = LocalSiderealTime(wYear, wMonth, day, 0, 0)  (Greenwich, clock = UT)
@@ -150,10 +158,8 @@ ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, C
     const ChartLayout& layout = pass.layout;
     const SystemTime time = window.PickerTime();
     pass.time = time;
-    const double day = time.day + DecimalHours(time.hour, time.minute, time.second) / 24.0;
-    pass.observer = MakeObserver(latitude, 0.0, time.year, time.month, day);
+    pass.observer = PrepareSky(time, view, latitude);
     const Observer& observer = pass.observer;
-    ComputeBodyPositions(time.year, time.month, day);
 
     HotSpotCount = 0;
     int overflow = 0;

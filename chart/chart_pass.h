@@ -52,6 +52,11 @@ ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartM
 ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, ChartMode mode,
                                   int margin, const ChartView& view, double latitude);
 
+// The sky at an instant shown by the picker: the observer of the pass (latitude, longitude,
+// sidereal time) and the bodies moved to that instant in BodyTable. The pass calls it once;
+// anything that must agree with the chart at another instant (rising and setting) calls it too.
+Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitude);
+
 // The caption of a chart's instant as files and paper show it: "2024/01/15  21:00:00".
 std::string ChartInstantText(const SystemTime& time);
 
