@@ -11,14 +11,18 @@ extern const char ConstellationsText[];
 extern const std::size_t ConstellationsTextSize;
 extern const char DeepSkyText[];
 extern const std::size_t DeepSkyTextSize;
+extern const char DesignationsText[];
+extern const std::size_t DesignationsTextSize;
 
 // Looks a catalogue up by its resource name ("STARSDATA", "CONSTELLATIONSDATA",
-// "DEEPSKYDATA"). The texts live for the whole run and are never written. An unknown name gives
-// null data, which every loader takes as "nothing to load".
+// "DEEPSKYDATA", and "DESIGNATIONSDATA", the designations that proper names displace). The texts
+// live for the whole run and are never written. An unknown name gives null data, which every loader
+// takes as "nothing to load".
 ResourceText FindTextResource(std::string_view name) {
     if (name == "STARSDATA") return {StarsText, StarsTextSize};
     if (name == "CONSTELLATIONSDATA") return {ConstellationsText, ConstellationsTextSize};
     if (name == "DEEPSKYDATA") return {DeepSkyText, DeepSkyTextSize};
+    if (name == "DESIGNATIONSDATA") return {DesignationsText, DesignationsTextSize};
     return {};
 }
 

@@ -7,8 +7,9 @@ Sources, in catalog/sources/ (see its README.md for their origin and licences):
   messier.json               the Messier objects
   constellations.lines.json  stick figures as GeoJSON MultiLineStrings
 
-Outputs, in OUTPUT_DIR: stars.txt, constellations.txt, deepsky.txt. Every line ends CR LF;
-each text ends at a line beginning with '%'.
+Outputs, in OUTPUT_DIR: stars.txt, constellations.txt, deepsky.txt, and designations.txt (the
+Bayer and Flamsteed designations of the stars that stars.txt names by their proper names).
+Every line ends CR LF; each text ends at a line beginning with '%'.
 
 Usage:
   tools/make_catalogues.py [--data-dir DIR] [--bsc5 F] [--withdrawn F] [--messier F]
@@ -152,8 +153,9 @@ def designation(star):
 
 
 def read_stars(bsc5_path, withdrawn_path):
-    """Rows keyed by catalogue number: (ra hours, dec degrees, magnitude, name token), and the
-    set of numbers that come from the JSON catalogue (the figure vertices match only those)."""
+    """Rows keyed by catalogue number: (ra hours, dec degrees, magnitude, name token); the set
+    of numbers that come from the JSON catalogue (the figure vertices match only those); and the
+    designations that the proper names displace, keyed by catalogue number."""
     with open(bsc5_path, encoding="utf-8") as f:
         catalogue = json.load(f)
     rows = {}
@@ -169,11 +171,14 @@ def read_stars(bsc5_path, withdrawn_path):
     named = sorted((s for s in catalogue if s.get("N")), key=lambda s: (float(s["V"]),
                                                                         int(s["HR"])))
     check(len(named) >= PROPER_NAME_COUNT, "too few named stars")
+    displaced = {}
     for star in named[:PROPER_NAME_COUNT]:
         check(bool(star.get("C")), f"HR {star['HR']}: named star without constellation")
         token = star["N"].replace(" ", "_") + "_" + star["C"]
         check(re.fullmatch(r"[A-Za-z_-]+", token) is not None, f"odd proper name {token!r}")
-        rows[int(star["HR"])][3] = token
+        number = int(star["HR"])
+        displaced[number] = rows[number][3]
+        rows[number][3] = token
 
     with open(withdrawn_path, encoding="utf-8") as f:
         for line in f:
@@ -188,7 +193,7 @@ def read_stars(bsc5_path, withdrawn_path):
                             float(fields[4]), fields[1]]
     check(sorted(rows) == list(range(1, MAX_STAR_NUMBER + 1)),
           f"catalogue numbers are not 1..{MAX_STAR_NUMBER} without gaps ({len(rows)} rows)")
-    return rows, measured
+    return rows, measured, displaced
 
 
 def stars_text(rows):
@@ -196,6 +201,21 @@ def stars_text(rows):
     for number in range(1, MAX_STAR_NUMBER + 1):
         ra, dec, magnitude, name = rows[number]
         lines.append(f"{number}{ra:17.11f}{dec:17.11f}{magnitude:7.3f} {name}")
+    return CRLF.join(lines) + CRLF + "%"
+
+
+def designations_text(displaced):
+    """One line per named star, by catalogue number: the number and the 10-character
+    designation its proper name took the place of, so that the star can still be found as
+    "Alp Ori" or "58 Ori"."""
+    check(len(displaced) == PROPER_NAME_COUNT,
+          f"{len(displaced)} displaced designations, not {PROPER_NAME_COUNT}")
+    lines = []
+    for number in sorted(displaced):
+        name = displaced[number]
+        check(len(name) == 10 and name[:7] != "_" * 7,
+              f"HR {number}: named star without a Bayer letter or Flamsteed number")
+        lines.append(f"{number} {name}")
     return CRLF.join(lines) + CRLF + "%"
 
 
@@ -336,20 +356,21 @@ def main(argv):
     parser.add_argument("--withdrawn", help="withdrawn.tsv (default: in --data-dir)")
     parser.add_argument("--messier", help="messier.json (default: in --data-dir)")
     parser.add_argument("--lines", help="constellations.lines.json (default: in --data-dir)")
-    parser.add_argument("output_dir", help="folder to write the three texts into")
+    parser.add_argument("output_dir", help="folder to write the four texts into")
     args = parser.parse_args(argv)
 
     def source(given, name):
         return given or os.path.join(args.data_dir, name)
 
     try:
-        rows, measured = read_stars(source(args.bsc5, "bsc5-short.json"),
-                                    source(args.withdrawn, "withdrawn.tsv"))
+        rows, measured, displaced = read_stars(source(args.bsc5, "bsc5-short.json"),
+                                               source(args.withdrawn, "withdrawn.tsv"))
         texts = {
             "stars.txt": stars_text(rows),
             "constellations.txt": constellations_text(
                 source(args.lines, "constellations.lines.json"), rows, measured),
             "deepsky.txt": deepsky_text(source(args.messier, "messier.json")),
+            "designations.txt": designations_text(displaced),
         }
     except (CatalogueError, OSError, ValueError, KeyError) as error:
         print(f"make_catalogues: {error}", file=sys.stderr)

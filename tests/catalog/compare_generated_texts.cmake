@@ -6,7 +6,7 @@ execute_process(COMMAND "${PYTHON}" "${GENERATOR}" --data-dir "${SOURCES}" "${OU
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "make_catalogues.py failed (${status})")
 endif()
-foreach(text stars.txt constellations.txt deepsky.txt)
+foreach(text stars.txt constellations.txt deepsky.txt designations.txt)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUTPUT}/${text}"
                             "${COMMITTED}/${text}"
                     RESULT_VARIABLE differs)

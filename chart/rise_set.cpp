@@ -1,0 +1,199 @@
+// Rising, transit and setting by bisection on the chart's own altitude.
+#include "chart/rise_set.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+#include "catalog/sky_model.h"
+#include "chart/chart_support.h"
+
+namespace {
+
+constexpr double DegreesPerRadian = 57.295779513082320876798;
+
+// Days from 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-days
+// algorithms).
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+void CivilFromDays(long long z, int& year, int& month, int& day) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (month <= 2));
+}
+
+// The middle of a constellation's figure: the mean direction of its points, as right ascension
+// (hours) and declination (degrees).
+void FigureCentre(int row, double& rightAscension, double& declination) {
+    double x = 0, y = 0, z = 0;
+    if (row >= 0 && row < MaxConstellations) {
+        const Constellation& constellation = ConstellationTable[row];
+        for (int k = 0; k < constellation.pointCount && k < MaxFigurePoints; ++k) {
+            const int n = constellation.points[k];
+            if (n < 1 || n > MaxStarNumber || StarTable[n].magnitude >= UnloadedMagnitude) continue;
+            const double ra = StarTable[n].rightAscension * 15.0 / DegreesPerRadian;
+            const double dec = StarTable[n].declination / DegreesPerRadian;
+            x += std::cos(dec) * std::cos(ra);
+            y += std::cos(dec) * std::sin(ra);
+            z += std::sin(dec);
+        }
+    }
+    rightAscension = std::fmod(std::atan2(y, x) * DegreesPerRadian / 15.0 + 24.0, 24.0);
+    declination = std::atan2(z, std::hypot(x, y)) * DegreesPerRadian;
+}
+
+// Seconds from `from` to the first second in (low, high] at which `holds` is true, given that it
+// is false at `low` and true at `high`.
+long long Bisect(long long low, long long high, const std::function<bool(long long)>& holds) {
+    while (high - low > 1) {
+        const long long middle = low + (high - low) / 2;
+        (holds(middle) ? high : low) = middle;
+    }
+    return high;
+}
+
+// "Jan 15 21:03".
+std::string ShortTime(const SystemTime& time) {
+    static constexpr const char* Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[32];
+    std::snprintf(text, sizeof text, "%s %d %02d:%02d",
+                  Months[(time.month >= 1 && time.month <= 12) ? time.month - 1 : 0], time.day,
+                  time.hour, time.minute);
+    return text;
+}
+
+}  // namespace
+
+SkyPlace FoundPlace(const FoundObject& object, const SystemTime& time, const ChartView& view,
+                    double latitude) {
+    const Observer observer = PrepareSky(time, view, latitude);
+    SkyPlace place;
+    double rightAscension = 0, declination = 0;
+    switch (object.kind) {
+        case FoundKind::Body:
+            BodyToHorizon(observer, object.index, place.altitude, place.azimuth);
+            return place;
+        case FoundKind::Star:
+            if (object.index >= 1 && object.index <= MaxStarNumber) {
+                rightAscension = StarTable[object.index].rightAscension;
+                declination = StarTable[object.index].declination;
+            }
+            break;
+        case FoundKind::DeepSky:
+            if (object.index >= 0 && object.index < static_cast<int>(DeepSkyTable.size())) {
+                rightAscension = DeepSkyTable[object.index].rightAscension;
+                declination = DeepSkyTable[object.index].declination;
+            }
+            break;
+        case FoundKind::Constellation:
+            FigureCentre(object.index, rightAscension, declination);
+            break;
+    }
+    ObserverHorizon(observer, rightAscension, declination, place.altitude, place.azimuth);
+    return place;
+}
+
+RiseTransitSet NextRiseTransitSet(const FoundObject& object, const SystemTime& from,
+                                  const ChartView& view, double latitude) {
+    auto placeAt = [&](long long seconds) {
+        return FoundPlace(object, AddSeconds(from, seconds), view, latitude);
+    };
+    auto above = [&](long long seconds) { return AboveHorizon(placeAt(seconds).altitude); };
+    // East of the meridian (azimuth 0..180, open) before the transit, west after it.
+    auto west = [&](long long seconds) {
+        return std::sin(placeAt(seconds).azimuth / DegreesPerRadian) <= 0.0;
+    };
+
+    RiseTransitSet times;
+    bool everAbove = false, everBelow = false;
+    const long long end = RiseSetSearchHours * 3600LL;
+    SkyPlace previous = placeAt(0);
+    for (long long t = RiseSetScanSeconds; t <= end; t += RiseSetScanSeconds) {
+        const SkyPlace place = placeAt(t);
+        const long long low = t - RiseSetScanSeconds;
+        const bool wasAbove = AboveHorizon(previous.altitude),
+                   isAbove = AboveHorizon(place.altitude);
+        (wasAbove ? everAbove : everBelow) = true;
+        if (!times.rising && !wasAbove && isAbove)
+            times.rising = AddSeconds(from, Bisect(low, t, above));
+        if (!times.setting && wasAbove && !isAbove)
+            times.setting =
+                AddSeconds(from, Bisect(low, t, [&](long long s) { return !above(s); }));
+        if (!times.transit && std::sin(previous.azimuth / DegreesPerRadian) > 0.0 &&
+            std::sin(place.azimuth / DegreesPerRadian) <= 0.0) {
+            const long long at = Bisect(low, t, west);
+            if (AboveHorizon(placeAt(at).altitude)) times.transit = AddSeconds(from, at);
+        }
+        previous = place;
+    }
+    (AboveHorizon(previous.altitude) ? everAbove : everBelow) = true;
+    times.neverRises = !everAbove;
+    times.neverSets = !everBelow;
+    PrepareSky(from, view, latitude);  // the chart's own instant again
+    return times;
+}
+
+SystemTime AddSeconds(const SystemTime& time, long long seconds) {
+    const long long days = DaysFromCivil(time.year, static_cast<unsigned>(time.month),
+                                         static_cast<unsigned>(time.day));
+    long long total =
+        days * 86400LL + time.hour * 3600LL + time.minute * 60LL + time.second + seconds;
+    long long day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    long long rest = total - day * 86400;
+    SystemTime result;
+    CivilFromDays(day, result.year, result.month, result.day);
+    result.dayOfWeek = static_cast<int>(((day % 7) + 11) % 7);  // 1970-01-01 was a Thursday
+    result.hour = static_cast<int>(rest / 3600);
+    result.minute = static_cast<int>(rest / 60 % 60);
+    result.second = static_cast<int>(rest % 60);
+    return result;
+}
+
+std::string IsoTime(const SystemTime& time) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month,
+                  time.day, time.hour, time.minute, time.second);
+    return text;
+}
+
+const char* CompassDirection(double azimuth) {
+    static constexpr const char* Points[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+    if (!std::isfinite(azimuth)) return "";
+    const double sector = std::fmod(std::fmod(azimuth, 360.0) + 360.0 + 11.25, 360.0) / 22.5;
+    return Points[static_cast<int>(sector) % 16];
+}
+
+std::string DescribeFound(const std::string& label, const SkyPlace& place,
+                          const RiseTransitSet& times) {
+    char where[96];
+    if (AboveHorizon(place.altitude)) {
+        std::snprintf(where, sizeof where, "altitude %.1f\xb0, azimuth %.1f\xb0 (%s)",
+                      place.altitude, place.azimuth, CompassDirection(place.azimuth));
+    } else {
+        std::snprintf(where, sizeof where, "below the horizon");
+    }
+    std::string text = label + ": " + where;
+    if (times.neverRises) return text + "; never rises";
+    auto event = [&](const char* name, const std::optional<SystemTime>& at) {
+        if (at) text += std::string("; ") + name + " " + ShortTime(*at);
+    };
+    event("rises", times.rising);
+    event("transits", times.transit);
+    event("sets", times.setting);
+    if (times.neverSets) text += "; never sets";
+    return text;
+}
