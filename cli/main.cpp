@@ -3,7 +3,7 @@
 // tests and machines without a display.
 //
 // Exit status: 0 done; 1 the chart or the standard output could not be written; 2 bad options
-// (nothing is written).
+// (nothing is written) or a name --find does not know.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,6 +19,7 @@
 #include "catalog/loaders.h"
 #include "chart/view_settings.h"
 #include "cli/chart_run.h"
+#include "cli/find_run.h"
 #include "cli/options.h"
 #include "render/chart_export.h"
 #include "render/settings_file.h"
@@ -115,9 +116,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;
         }
-    } else {
+    } else if (options.list) {
         pass = RunPassForList(options, window);
     }
     if (options.list) PrintPlacedObjects(stdout, pass);
+    if (!options.find.empty() && !PrintFound(stdout, options.find, time, error)) {
+        std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
+        return Finish(2);
+    }
     return Finish(0);
 }

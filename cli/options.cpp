@@ -148,7 +148,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         }
         const bool takesValue = name == "--latitude" || name == "--time" || name == "--magnitude" ||
                                 name == "--facing" || name == "--figures" || name == "--size" ||
-                                name == "-o";
+                                name == "-o" || name == "--find";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
             value = arguments[++i];
@@ -208,19 +208,22 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.output = *value;
         } else if (name == "--list") {
             o.list = true;
+        } else if (name == "--find") {
+            if (value->empty()) return fail("--find needs a name");
+            o.find = *value;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
     }
-    if (!o.help && o.output.empty() && !o.list)
-        return fail("nothing to do: give -o FILE, --list, or both");
+    if (!o.help && o.output.empty() && !o.list && o.find.empty())
+        return fail("nothing to do: give -o FILE, --list or --find NAME");
     result.ok = true;
     return result;
 }
 
 std::string UsageText() {
     return std::string() +
-           "Usage: velquorran-chart [options] (-o FILE | --list)\n"
+           "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)\n"
            "Draws the sky above the horizon for a latitude and an instant, as a disc.\n"
            "\n"
            "  --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the\n"
@@ -240,8 +243,12 @@ std::string UsageText() {
            "\n"
            "  --list             list what is above the horizon: label, altitude and azimuth\n"
            "                     (degrees), x and y on the chart, separated by tabs\n"
+           "  --find NAME        where a star, Messier object, planet, the Moon, the Sun or a\n"
+           "                     constellation stands, and its next rising, transit and setting:\n"
+           "                     label, altitude, azimuth, rising, transit, setting (times as\n"
+           "                     YYYY-MM-DDTHH:MM:SS, - where none), separated by tabs\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"
-           "options.\n";
+           "options or a name --find does not know.\n";
 }

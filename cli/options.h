@@ -23,6 +23,7 @@ struct ChartOptions {
     std::string output;  // empty: no file
     bool list = false;
     bool help = false;
+    std::string find;  // a name to look up: where it stands and when it rises, transits, sets
 };
 
 struct ParseResult {

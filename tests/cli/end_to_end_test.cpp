@@ -26,6 +26,9 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
         // label, altitude, azimuth, x, y: Sirius low in the south-south-east.
         {"\"$0\"" + at + "--list", 0, "\n2491: Sirius (Canis_Major)\t16.", "", "", 0, ""},
         {"\"$0\" --help", 0, "Usage: velquorran-chart", "", "", 0, ""},
+        // label, altitude, azimuth, rising, transit, setting; a misspelling names the star meant.
+        {"\"$0\"" + at + "--find 'alp ori'", 0, "Betelgeuse\t43.", "", "", 0, ""},
+        {"\"$0\"" + at + "--find Betelguese", 2, "", "close matches: Betelgeuse", "", 0, ""},
         {"QT_QPA_PLATFORM=xcb DISPLAY= \"$0\" -o a.png", 0, "", "", "a.png", 12,
          QByteArray("IHDR\0\0\x04\xb0\0\0\x03\x84", 12)},
         {"\"$0\" -o chart.png --latitude 95", 2, "", "velquorran-chart: --latitude", "", 0, ""},

@@ -42,6 +42,7 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
           "100x10000", "--magnitude", "0"},
          "lat 999 mag 0 facing 180 time 2000-2-29 day 2 23:59:59 figures 0 flags 0010 100x10000 "},
         {{"--help"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0001 1200x900 "},
+        {{"--find", "Sirius"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0000 1200x900 "},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
@@ -61,7 +62,7 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--size", "100X100"}, "!--size"},
         {{"--list", "--size", "100x100x100"}, "!--size"}, {{"-o", "chart.bmp"}, "!.png"},
         {{"-o", ""}, "!-o"}, {{"-o"}, "!needs a value"}, {{"--list", "stray"}, "!stray"},
-        {{"--list", "--deep-sky=yes"}, "!takes no value"},
+        {{"--list", "--deep-sky=yes"}, "!takes no value"}, {{"--find="}, "!--find needs a name"},
         // clang-format on
     };
     for (const auto& [arguments, expected] : rows) {
