@@ -63,6 +63,10 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Item, "West", CommandWest},
     {Kind::Item, "North West", CommandNorthWest},
     {Kind::SubmenuEnd},
+    {Kind::Item, "Find...\tCtrl+F", CommandFind},
+    {Kind::Item, "Go to Rising", CommandGoToRising, false},  // enabled once something is found
+    {Kind::Item, "Go to Transit", CommandGoToTransit, false},
+    {Kind::Separator},
     {Kind::Item, "Settings...", CommandSettings},
     {Kind::Item, "About...", CommandAbout},
     {Kind::Separator},
@@ -186,6 +190,12 @@ CommandOutcome DispatchCommand(int command) {
             return {CommandAction::Print};
         case CommandExit:
             return {CommandAction::Exit};
+        case CommandFind:
+            return {CommandAction::Find};
+        case CommandGoToRising:
+            return {CommandAction::GoToRising};
+        case CommandGoToTransit:
+            return {CommandAction::GoToTransit};
         default:
             return {};  // the dismissed menu (0), the letter headers (40022), anything else
     }

@@ -59,6 +59,9 @@ enum MenuCommand : int {
     CommandLetterHeader = 40022,
     CommandToFile = 40023,
     CommandToPrinter = 40024,
+    CommandFind = 40025,         // Find...: look an object up by name
+    CommandGoToRising = 40026,   // set the picker to the found object's next rising
+    CommandGoToTransit = 40027,  // ... or its next transit
 };
 
 // One row of the popup menu's table. Submenus open with SubmenuBegin and close with SubmenuEnd.
@@ -88,6 +91,9 @@ enum class CommandAction {
     Export,                    // metafile export
     Print,                     // print
     Exit,                      // close the window
+    Find,                      // run the Find dialog
+    GoToRising,                // set the picker to the found object's next rising
+    GoToTransit,               // set the picker to the found object's next transit
 };
 
 struct CommandOutcome {

@@ -102,6 +102,7 @@ MainWindow::MainWindow() {
     menu_ = BuildPopupMenu(this);
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
+    SetUpFind();
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
 }
@@ -325,8 +326,13 @@ void MainWindow::RunChartPass() {
     {
         QPainter painter(&chart_);
         QtSurface surface(painter, font());
-        DrawChart(*this, surface, ChartScreen, ViewSettings.margin, ShellObjects.figurePen,
-                  ShellObjects.deepSkyPen, ShellObjects.skyDayBrush, ShellObjects.skyNightBrush);
+        // DrawChart's pass, keeping what it placed for the pointer and the found object's mark.
+        lastPass_ = ::RunChartPass(*this, surface, ChartScreen, ViewSettings.margin,
+                                   ViewFromSettings(), ViewSettings.latitude,
+                                   ChartPens{ShellObjects.figurePen, ShellObjects.deepSkyPen,
+                                             ShellObjects.skyDayBrush, ShellObjects.skyNightBrush});
+        ViewSettings.siderealTime = lastPass_.observer.siderealTime;
+        UpdateFound(painter);
     }
     chartValid_ = true;
     ++chartPassCount_;
@@ -377,7 +383,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const int hit = FindHotSpot(x, y);
     readoutText_ = hit >= 0 ? std::string(HotSpotTable[hit].text,
                                           strnlen(HotSpotTable[hit].text, HotSpotTextSize))
-                            : std::string();
+                            : PointerFallbackText(x, y);
     readoutShown_ = true;
     update(ReadoutArea());
 }
@@ -428,6 +434,13 @@ void MainWindow::ExecuteCommand(int command) {
             return;
         case CommandAction::Exit:
             close();
+            return;
+        case CommandAction::Find:
+            RunFindCommand();
+            return;
+        case CommandAction::GoToRising:
+        case CommandAction::GoToTransit:
+            GoToFoundEvent(outcome.action == CommandAction::GoToTransit);
             return;
     }
 }

@@ -9,9 +9,13 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "chart/layout.h"
+#include "chart/pass_values.h"
+#include "chart/rise_set.h"
 #include "shell/popup_menu.h"
 
 class QDateTimeEdit;
@@ -55,6 +59,9 @@ class MainWindow : public QWidget, public ChartWindow {
     bool chartPending() const { return !chartValid_; }
     bool readoutShown() const { return readoutShown_; }
     const std::string& readoutText() const { return readoutText_; }
+    // The object Find chose (none yet) and what the readout says of it.
+    const std::optional<FoundObject>& foundObject() const { return found_; }
+    const std::string& foundText() const { return foundText_; }
 
   signals:
     // After every chart pass painted on the window.
@@ -78,6 +85,12 @@ class MainWindow : public QWidget, public ChartWindow {
     QRect ReadoutArea() const;
     QSize MinimumChartSize();
     void ShutDown();
+    // Finding objects (main_window_find.cpp).
+    void SetUpFind();
+    void RunFindCommand();
+    void GoToFoundEvent(bool transit);
+    void UpdateFound(QPainter& painter);
+    std::string PointerFallbackText(int x, int y) const;
 
     QDateTimeEdit* picker_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
@@ -90,4 +103,9 @@ class MainWindow : public QWidget, public ChartWindow {
     bool readoutShown_ = false;
     std::string readoutText_;
     bool shutDown_ = false;
+    ChartPassResult lastPass_;  // of the last screen pass
+    std::unique_ptr<ObjectIndex> index_;
+    std::optional<FoundObject> found_;
+    RiseTransitSet foundTimes_;
+    std::string foundText_;
 };

@@ -52,6 +52,8 @@ TEST(ShellLogic, CommandsChangeTheStateAndNameTheWindowsAction) {
         {40020, Repaint, "000 00 270"}, {40021, Repaint, "000 00 315"},
         {40002, Settings, "000 00 315"}, {40004, About, "000 00 315"},
         {40023, Export, "000 00 315"}, {40024, Print, "000 00 315"}, {40015, Exit, "000 00 315"},
+        {40025, Find, "000 00 315"}, {40026, GoToRising, "000 00 315"},
+        {40027, GoToTransit, "000 00 315"},
         {0, None, "000 00 315"}, {40022, None, "000 00 315"}, {999, None, "000 00 315"},
         {1003, None, "000 00 315"}};
     // clang-format on
