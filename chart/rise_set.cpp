@@ -1,9 +1,12 @@
 // Rising, transit and setting by bisection on the chart's own altitude.
 #include "chart/rise_set.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
@@ -188,12 +191,16 @@ std::string DescribeFound(const std::string& label, const SkyPlace& place,
     }
     std::string text = label + ": " + where;
     if (times.neverRises) return text + "; never rises";
+    // The events in the order they come.
+    std::vector<std::pair<std::string, std::string>> events;  // ISO time, words
     auto event = [&](const char* name, const std::optional<SystemTime>& at) {
-        if (at) text += std::string("; ") + name + " " + ShortTime(*at);
+        if (at) events.emplace_back(IsoTime(*at), std::string(name) + " " + ShortTime(*at));
     };
     event("rises", times.rising);
     event("transits", times.transit);
     event("sets", times.setting);
+    std::sort(events.begin(), events.end());
+    for (const auto& [at, words] : events) text += "; " + words;
     if (times.neverSets) text += "; never sets";
     return text;
 }

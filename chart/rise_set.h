@@ -52,6 +52,7 @@ const char* CompassDirection(double azimuth);
 
 // One line for the readout, in Latin-1: where the object stands ("Betelgeuse: altitude 35.2\xb0,
 // azimuth 160.3\xb0 (SSE)" or "Betelgeuse: below the horizon"), then its next rising, transit and
-// setting as month, day and time of the chart's clock, or "never rises" / "never sets".
+// setting in the order they come, as month, day and time of the chart's clock, or "never rises"
+// / "never sets".
 std::string DescribeFound(const std::string& label, const SkyPlace& place,
                           const RiseTransitSet& times);
