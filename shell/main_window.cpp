@@ -25,6 +25,7 @@
 #include "render/settings_file.h"
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
+#include "shell/label_menu.h"
 #include "shell/message_boxes.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
@@ -102,6 +103,8 @@ MainWindow::MainWindow() {
     menu_ = BuildPopupMenu(this);
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
+    labels_ = ReadLabelChoice();
+    AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
 }

@@ -36,6 +36,7 @@ class MainWindow : public QWidget, public ChartWindow {
     int ClientWidth() const override;
     int ClientHeight() const override;
     SystemTime PickerTime() const override;
+    ChartLabels LabelChoice() const override { return labels_; }
 
     // Carries out one popup menu command (0: the dismissed menu).
     void ExecuteCommand(int command);
@@ -90,4 +91,5 @@ class MainWindow : public QWidget, public ChartWindow {
     bool readoutShown_ = false;
     std::string readoutText_;
     bool shutDown_ = false;
+    ChartLabels labels_;  // the Labels submenu's choice, remembered between runs
 };
