@@ -30,6 +30,19 @@ void BM_ChartPassComputingHalf(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartPassComputingHalf)->Unit(benchmark::kMillisecond);
 
+// The same pass with every name, the Moon's phase and the legend: what placing the names costs.
+void BM_ChartPassComputingHalfWithLabels(benchmark::State& state) {
+    PrepareSky();
+    NullSurface surface(1920, 1080);
+    ChartView view = ViewFromSettings();
+    view.labels = {true, true, true, true, true, true};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RunChartPass(Window, surface, ChartScreen, 3, view,
+                                              ViewSettings.latitude, ChartPens{}));
+    }
+}
+BENCHMARK(BM_ChartPassComputingHalfWithLabels)->Unit(benchmark::kMillisecond);
+
 // A pointer sweep over the table of a full pass: mostly misses, each a search of every entry.
 void BM_FindHotSpot(benchmark::State& state) {
     PrepareSky();

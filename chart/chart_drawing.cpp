@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "catalog/sky_model.h"
+#include "chart/chart_annotations.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
 
@@ -142,4 +143,5 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& p
 
     DrawBodies(surface, pass, look);
     DrawCaptions(surface, mode, pass, margin);
+    DrawChartAnnotations(surface, mode, pass, margin, pens);  // only what the view asks for
 }

@@ -248,8 +248,10 @@ ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartM
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush) {
+    ChartView view = ViewFromSettings();
+    view.labels = window.LabelChoice();
     const ChartPassResult pass =
-        RunChartPass(window, surface, mode, margin, ViewFromSettings(), ViewSettings.latitude,
+        RunChartPass(window, surface, mode, margin, view, ViewSettings.latitude,
                      ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
     ViewSettings.siderealTime = pass.observer.siderealTime;
 }

@@ -30,7 +30,8 @@ void MessageBoxFormatted(const char* caption, const char* format, ...)
 
 // One chart pass on `surface`: layout, time, body positions, visibility and hot spots, then the
 // drawing for the mode. The observer's latitude and the view come from ViewSettings, the instant
-// from the window's picker; the sidereal time of the pass is left in ViewSettings.siderealTime.
+// from the window's picker, the labels from the window's choice (none unless it offers one); the
+// sidereal time of the pass is left in ViewSettings.siderealTime.
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush);

@@ -2,6 +2,7 @@
 // readout box.
 #pragma once
 
+#include "chart/label_choice.h"
 #include "chart/surface.h"
 
 // The target of a chart pass.
@@ -19,14 +20,16 @@ struct SystemTime {
     int milliseconds = 0;
 };
 
-// What the chart pass needs of its window: the client size (used in ChartScreen mode only) and
-// the date and time its picker shows.
+// What the chart pass needs of its window: the client size (used in ChartScreen mode only), the
+// date and time its picker shows, and the labels its user has switched on (none unless the
+// window offers a choice).
 class ChartWindow {
   public:
     virtual ~ChartWindow() = default;
     virtual int ClientWidth() const = 0;
     virtual int ClientHeight() const = 0;
     virtual SystemTime PickerTime() const = 0;
+    virtual ChartLabels LabelChoice() const { return {}; }
 };
 
 // A chart window with a fixed client size whose picker shows a fixed instant: the headless

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "chart/label_choice.h"
 #include "chart/layout.h"
 #include "chart/view_settings.h"
 
@@ -35,6 +36,7 @@ void ObserverHorizon(const Observer& observer, double rightAscension, double dec
 struct ChartView {
     double orientationAzimuth = 180.0;
     double dimmestMagnitude = DefaultDimmestMagnitude;
+    ChartLabels labels{};  // names, the Moon's phase and the legend; all off by default
 };
 
 // The visibility rules of the chart, in one place: an object is drawn when it stands above the

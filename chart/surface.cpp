@@ -15,3 +15,12 @@ Brush StockBrush(StockObject object) {
     const bool white = object == WHITE_BRUSH || object == WHITE_PEN;
     return Brush{white ? White : Black};
 }
+
+// One and a half average character widths per character for a variable-pitch font, one for a
+// fixed-pitch font: the allowance the layout gives a capital letter.
+int Surface::TextWidth(std::string_view text) {
+    const TextMetrics metrics = GetTextMetrics();
+    const int perCharacter =
+        ((metrics.pitchAndFamily & TMPF_FIXED_PITCH) ? 3 : 2) * metrics.aveCharWidth / 2;
+    return static_cast<int>(text.size()) * perCharacter;
+}

@@ -76,6 +76,9 @@ class Surface {
     virtual void SetBkColor(Rgb colour) = 0;
     virtual void SetTextAlign(unsigned align) = 0;
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+    // The width TextOut gives `text` in the current font, pixels. A surface that cannot measure
+    // it answers an estimate no smaller than the usual text: the layout's capsWidth per character.
+    virtual int TextWidth(std::string_view text);
     virtual void SetPixel(int x, int y, Rgb colour) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;

@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
     ChartPassResult pass;
     if (!options.output.empty()) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
+        job.view.labels = options.labels;
         job.result = &pass;
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());

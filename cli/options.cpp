@@ -129,6 +129,32 @@ bool ParseSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
+std::optional<ChartLabels> ParseLabels(const std::string& text) {
+    ChartLabels labels;
+    if (text == "none") return labels;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma - start);
+        bool* flag = item == "stars"                ? &labels.stars
+                     : item == "constellations"     ? &labels.constellations
+                     : item == "all-constellations" ? &labels.allConstellations
+                     : item == "planets"            ? &labels.bodies
+                     : item == "deep-sky"           ? &labels.deepSky
+                     : item == "legend"             ? &labels.legend
+                                                    : nullptr;
+        if (item == "all") {
+            labels.stars = labels.constellations = labels.bodies = labels.deepSky = true;
+        } else if (flag == nullptr) {
+            return std::nullopt;
+        } else {
+            *flag = true;
+        }
+        if (comma == std::string::npos) return labels;
+        start = comma + 1;
+    }
+}
+
 ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     ParseResult result;
     ChartOptions& o = result.options;
@@ -148,7 +174,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         }
         const bool takesValue = name == "--latitude" || name == "--time" || name == "--magnitude" ||
                                 name == "--facing" || name == "--figures" || name == "--size" ||
-                                name == "-o" || name == "--find";
+                                name == "-o" || name == "--find" || name == "--labels";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
             value = arguments[++i];
@@ -206,6 +232,14 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                 return fail("the output file name must end in " + KnownExportExtensions() +
                             ", not " + Quoted(*value));
             o.output = *value;
+        } else if (name == "--labels") {
+            const auto labels = ParseLabels(*value);
+            if (!labels)
+                return fail(
+                    "--labels must be all, none, or some of stars, constellations, "
+                    "all-constellations, planets, deep-sky, legend separated by commas, not " +
+                    Quoted(*value));
+            o.labels = *labels;
         } else if (name == "--list") {
             o.list = true;
         } else if (name == "--find") {
@@ -238,6 +272,9 @@ std::string UsageText() {
            "  --deep-sky         mark the Messier objects\n"
            "  --size WxH         picture size in pixels, 100 to 10000 each; default 1200x900\n"
            "  --print            black on white, as printed\n"
+           "  --labels LIST      names on the chart: all, none, or some of stars,\n"
+           "                     constellations, all-constellations, planets, deep-sky,\n"
+           "                     legend separated by commas; default none\n"
            "  -o FILE            write the chart to FILE: " +
            KnownExportExtensions() +
            "\n"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/label_choice.h"
 #include "chart/layout.h"
 #include "chart/view_settings.h"
 
@@ -24,6 +25,7 @@ struct ChartOptions {
     bool list = false;
     bool help = false;
     std::string find;  // a name to look up: where it stands and when it rises, transits, sets
+    ChartLabels labels{};  // --labels: names, the Moon's phase, the legend; none by default
 };
 
 struct ParseResult {
@@ -48,3 +50,6 @@ std::optional<double> ParseDecimal(const std::string& text);
 std::optional<SystemTime> ParseTime(const std::string& text);      // YYYY-MM-DDTHH:MM:SS
 std::optional<double> ParseFacing(const std::string& text);        // N, NE, ... NW: azimuth
 bool ParseSize(const std::string& text, int& width, int& height);  // WxH
+// all, none, or kinds separated by commas: stars, constellations, all-constellations, planets,
+// deep-sky, legend; "all" stands for stars, constellations, planets and deep-sky.
+std::optional<ChartLabels> ParseLabels(const std::string& text);

@@ -169,6 +169,14 @@ void EmfSurface::TextOut(int x, int y, std::string_view text) {
                        advances, box);
 }
 
+// The sum of the whole-pixel advances TextOut writes.
+int EmfSurface::TextWidth(std::string_view text) {
+    const QFontMetrics metrics(font_);
+    int width = 0;
+    for (char c : text) width += metrics.horizontalAdvance(QChar::fromLatin1(c));
+    return width;
+}
+
 void EmfSurface::SetPixel(int x, int y, Rgb colour) {
     writer_.SetPixel(x, y, colour);
 }

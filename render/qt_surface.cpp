@@ -194,6 +194,12 @@ void QtSurface::TextOut(int x, int y, std::string_view text) {
     painter_.drawText(QPoint(left, top + ascent), string);
 }
 
+// The advance TextOut gives the text's cell.
+int QtSurface::TextWidth(std::string_view text) {
+    return painter_.fontMetrics().horizontalAdvance(
+        QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+
 // Exactly the colour given, at one pixel. Outside the device nothing happens, as GDI clips.
 void QtSurface::SetPixel(int x, int y, Rgb colour) {
     if (imageBits_ != nullptr) {

@@ -57,6 +57,7 @@ class QtSurface final : public Surface {
     void SetBkColor(Rgb colour) override;
     void SetTextAlign(unsigned align) override;
     void TextOut(int x, int y, std::string_view text) override;
+    int TextWidth(std::string_view text) override;
     void SetPixel(int x, int y, Rgb colour) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;

@@ -25,6 +25,7 @@
 #include "render/settings_file.h"
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
+#include "shell/label_menu.h"
 #include "shell/message_boxes.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
@@ -103,6 +104,8 @@ MainWindow::MainWindow() {
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
     SetUpFind();
+    labels_ = ReadLabelChoice();
+    AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
 }
@@ -327,8 +330,10 @@ void MainWindow::RunChartPass() {
         QPainter painter(&chart_);
         QtSurface surface(painter, font());
         // DrawChart's pass, keeping what it placed for the pointer and the found object's mark.
-        lastPass_ = ::RunChartPass(*this, surface, ChartScreen, ViewSettings.margin,
-                                   ViewFromSettings(), ViewSettings.latitude,
+        ChartView view = ViewFromSettings();
+        view.labels = LabelChoice();
+        lastPass_ = ::RunChartPass(*this, surface, ChartScreen, ViewSettings.margin, view,
+                                   ViewSettings.latitude,
                                    ChartPens{ShellObjects.figurePen, ShellObjects.deepSkyPen,
                                              ShellObjects.skyDayBrush, ShellObjects.skyNightBrush});
         ViewSettings.siderealTime = lastPass_.observer.siderealTime;

@@ -40,6 +40,7 @@ class MainWindow : public QWidget, public ChartWindow {
     int ClientWidth() const override;
     int ClientHeight() const override;
     SystemTime PickerTime() const override;
+    ChartLabels LabelChoice() const override { return labels_; }
 
     // Carries out one popup menu command (0: the dismissed menu).
     void ExecuteCommand(int command);
@@ -108,4 +109,5 @@ class MainWindow : public QWidget, public ChartWindow {
     std::optional<FoundObject> found_;
     RiseTransitSet foundTimes_;
     std::string foundText_;
+    ChartLabels labels_;  // the Labels submenu's choice, remembered between runs
 };

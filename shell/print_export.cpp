@@ -144,6 +144,7 @@ bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
     ExportJob job{std::max(1, chartWindow.ClientWidth()), std::max(1, chartWindow.ClientHeight()),
                   ChartMetafile, chartWindow, ScreenFont(window)};
     job.pens = WindowPens();
+    job.view.labels = chartWindow.LabelChoice();
     std::string error;
     if (!WriteChartFile(file, found != nullptr ? found : WriteEmfChart, job, error))
         ShowError(QString::fromStdString(error));

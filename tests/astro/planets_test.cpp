@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "astro/calendar.h"
+#include "astro/moon_phase.h"
 #include "astro/orbits.h"
 #include "astro_fixture.h"
 #include "reference_ephemeris.h"
@@ -93,4 +94,21 @@ TEST(GeocentricLatitude, AgreesWithTheGeometryAndTakesTheLimitInLine) {
         }
     }
     EXPECT_EQ(GeocentricLatitude(1.0, 0.0, 50.0, 50.0, 50.0, 1.0), 0.0);  // at the Earth: 0/0
+}
+
+// The lit fraction at new and full moons and a first quarter (UT, to the minute): the model's
+// Moon is good to a fraction of a degree, which near new and full moves k by under 0.01.
+TEST_F(PlanetsTest, MoonPhaseAtKnownNewAndFullMoons) {
+    // Year, month, day with the time as its fraction, lit fraction, tolerance.
+    const double rows[][5] = {
+        {2000, 1, 21 + (4 + 40 / 60.0) / 24, 1.0, 0.01},   // full, total lunar eclipse
+        {2017, 8, 21 + (18 + 30 / 60.0) / 24, 0.0, 0.01},  // new, total solar eclipse
+        {2024, 1, 11 + (11 + 57 / 60.0) / 24, 0.0, 0.01},  // new
+        {2024, 1, 18 + (3 + 53 / 60.0) / 24, 0.5, 0.02},   // first quarter
+        {2024, 1, 25 + (17 + 54 / 60.0) / 24, 1.0, 0.01},  // full
+    };
+    for (const auto& r : rows) {
+        ComputeBodyPositions(int(r[0]), int(r[1]), r[2]);
+        EXPECT_NEAR(MoonLitFractionNow(), r[3], r[4]) << r[0] << "-" << r[1] << "-" << r[2];
+    }
 }

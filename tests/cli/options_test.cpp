@@ -22,6 +22,10 @@ std::string Describe(const ParseResult& r) {
     for (const std::string& f : o.figures) s << " " << f;
     s << " flags " << o.deepSky << o.print << o.list << o.help << " " << o.width << "x" << o.height
       << " " << o.output;
+    const ChartLabels& l = o.labels;
+    if (l != ChartLabels{})
+        s << " labels " << l.stars << l.constellations << l.allConstellations << l.bodies
+          << l.deepSky << l.legend;
     return s.str();
 }
 
@@ -43,6 +47,8 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
          "lat 999 mag 0 facing 180 time 2000-2-29 day 2 23:59:59 figures 0 flags 0010 100x10000 "},
         {{"--help"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0001 1200x900 "},
         {{"--find", "Sirius"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0000 1200x900 "},
+        {{"--list", "--labels", "planets,all,legend"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  labels 110111"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
@@ -63,6 +69,8 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--size", "100x100x100"}, "!--size"}, {{"-o", "chart.bmp"}, "!.png"},
         {{"-o", ""}, "!-o"}, {{"-o"}, "!needs a value"}, {{"--list", "stray"}, "!stray"},
         {{"--list", "--deep-sky=yes"}, "!takes no value"}, {{"--find="}, "!--find needs a name"},
+        {{"--list", "--deep-sky=yes"}, "!takes no value"},
+        {{"--list", "--labels", "stars,,planets"}, "!--labels"},
         // clang-format on
     };
     for (const auto& [arguments, expected] : rows) {

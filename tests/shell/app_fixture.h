@@ -11,6 +11,7 @@
 
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
+#include "shell/label_menu.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 #include "shell/print_export.h"

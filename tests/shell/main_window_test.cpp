@@ -153,6 +153,30 @@ TEST_F(AppTest, PopupMenuCommandsChangeTheChart) {
     EXPECT_TRUE(checked(0) && checked(ConstellationCount - 1));
 }
 
+// A Labels item repaints, goes into the exported chart and is there again at the next start.
+TEST_F(AppTest, LabelsChoiceRepaintsReachesExportsAndIsRemembered) {
+    WriteLabelChoice({});
+    OpenWindow("51.5");
+    const auto labelsMenu = [&] {
+        for (QAction* action : window_->popupMenu()->actions())
+            if (action->menu() && action->text() == LabelsMenuTitle) return action->menu();
+        return static_cast<QMenu*>(nullptr);
+    };
+    ASSERT_NE(labelsMenu(), nullptr);
+    labelsMenu()->actions()[0]->trigger();  // star names
+    EXPECT_TRUE(Repainted() && window_->LabelChoice().stars);
+    const QString path = folder_.filePath("chart.svg");
+    const ScopedReplacement<SavePathSeam> save(SavePaths(), [&](QWidget*, auto&, auto& f) {
+        return SaveChoice{path, f[0]};
+    });
+    window_->ExecuteCommand(CommandToFile);
+    QFile svg(path);
+    EXPECT_TRUE(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("Polaris"));  // circumpolar
+    OpenWindow("51.5");
+    EXPECT_TRUE(window_->LabelChoice().stars && labelsMenu()->actions()[0]->isChecked());
+    WriteLabelChoice({});
+}
+
 // About opens its box and does not repaint. To File and To Printer, offered the last path,
 // repaint unless cancelled; a failed write or printer is reported.
 TEST_F(AppTest, AboutToFileAndToPrinterCommands) {

@@ -1,0 +1,53 @@
+// Placing names on the chart so that none covers another: each name, in order of priority, takes
+// the first of several positions round its mark that is free, or is left out.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "chart/surface.h"
+
+// A box of device pixels, right and bottom excluded.
+struct LabelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend constexpr bool operator==(const LabelBox&, const LabelBox&) = default;
+};
+
+bool BoxesOverlap(const LabelBox& a, const LabelBox& b);
+
+// How a name stands to its point: beside a mark (right, left, above, below, then the four
+// diagonals), or over the middle of an area (there, then a line above, then a line below).
+enum class LabelAnchor { Beside, Centred };
+
+struct LabelRequest {
+    std::string text;
+    Point at;           // the mark's centre, or the middle the name belongs to
+    int clearance = 0;  // half the mark's size: a name beside it keeps clear of the mark
+    int width = 0;      // the text's size, pixels
+    int height = 0;
+    LabelAnchor anchor = LabelAnchor::Beside;
+};
+
+struct PlacedLabel {
+    int request = 0;  // index into the requests
+    LabelBox box;
+};
+
+// The disc the names must lie in: every corner of a name's box within `radius` of `centre`.
+struct LabelArea {
+    Point centre;
+    int radius = 0;
+};
+
+// The candidate boxes of a request, in the order they are tried.
+std::vector<LabelBox> CandidateBoxes(const LabelRequest& request);
+
+// Places the requests in the order given (highest priority first): each takes its first candidate
+// that lies inside `area` and overlaps neither an obstacle nor a name placed before it; a request
+// without such a candidate is left out. The placed names come back in placing order.
+std::vector<PlacedLabel> PlaceLabels(std::span<const LabelRequest> requests,
+                                     std::span<const LabelBox> obstacles, const LabelArea& area);
