@@ -248,9 +248,14 @@ ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartM
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush) {
-    const ChartPassResult pass =
-        RunChartPass(window, surface, mode, margin, ViewFromSettings(), ViewSettings.latitude,
-                     ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
+    DrawChartWithPens(window, surface, mode, margin,
+                      ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
+}
+
+void DrawChartWithPens(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
+                       const ChartPens& pens) {
+    const ChartPassResult pass = RunChartPass(window, surface, mode, margin, ViewFromSettings(),
+                                              ViewSettings.latitude, pens);
     ViewSettings.siderealTime = pass.observer.siderealTime;
 }
 

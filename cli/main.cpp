@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
     if (!options.output.empty()) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
         job.result = &pass;
+        if (options.night) job.pens = NightChartPens();
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;

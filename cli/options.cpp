@@ -208,10 +208,13 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.output = *value;
         } else if (name == "--list") {
             o.list = true;
+        } else if (name == "--night") {
+            o.night = true;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
     }
+    if (o.night && o.print) return fail("--night is a screen look and cannot go with --print");
     if (!o.help && o.output.empty() && !o.list)
         return fail("nothing to do: give -o FILE, --list, or both");
     result.ok = true;
@@ -235,6 +238,7 @@ std::string UsageText() {
            "  --deep-sky         mark the Messier objects\n"
            "  --size WxH         picture size in pixels, 100 to 10000 each; default 1200x900\n"
            "  --print            black on white, as printed\n"
+           "  --night            red on black, for eyes adapted to the dark\n"
            "  -o FILE            write the chart to FILE: " +
            KnownExportExtensions() +
            "\n"

@@ -23,6 +23,7 @@ struct ChartOptions {
     std::string output;  // empty: no file
     bool list = false;
     bool help = false;
+    bool night = false;  // the screen look in red on black
 };
 
 struct ParseResult {

@@ -63,6 +63,8 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Item, "West", CommandWest},
     {Kind::Item, "North West", CommandNorthWest},
     {Kind::SubmenuEnd},
+    {Kind::Item, "Night Mode", CommandNightMode, true, -1, true},
+    {Kind::Item, "Smooth Drawing", CommandSmoothDrawing, true, -1, true},
     {Kind::Item, "Settings...", CommandSettings},
     {Kind::Item, "About...", CommandAbout},
     {Kind::Separator},
@@ -186,6 +188,10 @@ CommandOutcome DispatchCommand(int command) {
             return {CommandAction::Print};
         case CommandExit:
             return {CommandAction::Exit};
+        case CommandNightMode:
+            return {CommandAction::NightMode};
+        case CommandSmoothDrawing:
+            return {CommandAction::SmoothDrawing};
         default:
             return {};  // the dismissed menu (0), the letter headers (40022), anything else
     }

@@ -59,6 +59,9 @@ enum MenuCommand : int {
     CommandLetterHeader = 40022,
     CommandToFile = 40023,
     CommandToPrinter = 40024,
+    // Beside the original menu: the night look and smooth drawing, both checkable.
+    CommandNightMode = 40050,
+    CommandSmoothDrawing = 40051,
 };
 
 // One row of the popup menu's table. Submenus open with SubmenuBegin and close with SubmenuEnd.
@@ -72,6 +75,7 @@ struct MenuEntry {
     int command = 0;
     bool enabled = true;
     int letterGroup = -1;  // 0..6 for a letter submenu, else -1
+    bool checkable = false;
 };
 
 // The popup menu "Main Popup Menu", in menu order.
@@ -88,6 +92,8 @@ enum class CommandAction {
     Export,                    // metafile export
     Print,                     // print
     Exit,                      // close the window
+    NightMode,                 // switch the night look, remember it, repaint
+    SmoothDrawing,             // switch smooth drawing, remember it, repaint
 };
 
 struct CommandOutcome {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "chart/layout.h"
+#include "shell/night_mode.h"
 #include "shell/popup_menu.h"
 
 class QDateTimeEdit;
@@ -87,7 +88,38 @@ class MainWindow : public QWidget, public ChartWindow {
     QImage chart_;
     bool chartValid_ = false;
     int chartPassCount_ = 0;
-    bool readoutShown_ = false;
+    bool readoutShown_ = true;  // from the first paint: the box, empty until a pointer moves
     std::string readoutText_;
     bool shutDown_ = false;
+
+    // Beside the original window: the keyboard (main_window_keys.cpp) and the night look and
+    // smooth drawing (main_window_looks.cpp).
+  public:
+    // Opens the popup menu with its top left corner at the centre of the chart, as the Menu key
+    // and Shift+F10 do, and carries out the chosen command.
+    void OpenPopupMenuAtCentre();
+    // The keyboard pointer: where it stands, and whether the ring is shown.
+    QPoint keyPointer() const { return keyPointer_; }
+    bool keyPointerShown() const { return keyPointerShown_; }
+    const DisplayPreferences& displayPreferences() const { return display_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void SetUpKeyboard();
+    bool FilterControlKeys(QObject* watched, QEvent* event);
+    void RunPopupMenu(QPoint globalPosition);
+    void ShowReadoutAt(int x, int y);
+    void DrawKeyPointer(QPainter& painter);
+    void NameMagnitudeScrollBar();
+    void ApplyDisplayPreferences();
+    void SetDisplayPreferences(const DisplayPreferences& display);
+    void DrawChartForScreen(QPainter& painter);
+    Rgb ScreenInk() const;
+    Rgb ScreenPaper() const;
+
+    QPoint keyPointer_{-1, -1};  // none until the mouse or a key places it
+    bool keyPointerShown_ = false;
+    DisplayPreferences display_;
 };
