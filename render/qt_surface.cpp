@@ -123,8 +123,12 @@ void QtSurface::Setup(const QFont& font) {
         const QImage::Format format = image->format();
         const bool plain32 = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                              format == QImage::Format_ARGB32_Premultiplied;
+        // On a high-density image the painter's transform is the pixel ratio's scale alone.
+        const QTransform transform = painter_.combinedTransform();
+        const bool onlyRatio = transform.type() <= QTransform::TxScale &&
+                               transform.m11() == scale_ && transform.m22() == scale_;
         if (plain32 && image->devicePixelRatio() == scale_ && !painter_.hasClipping() &&
-            painter_.combinedTransform().isIdentity() && painter_.opacity() == 1.0 &&
+            onlyRatio && painter_.opacity() == 1.0 &&
             painter_.compositionMode() == QPainter::CompositionMode_SourceOver) {
             image_ = image;
             // The painter detached the image when it began, so its memory is ours to write.
@@ -287,8 +291,8 @@ void QtSurface::DrawBox(int left, int top, int right, int bottom, bool ellipse) 
         // The outline's centre line runs half a device pixel inside the box.
         UseOutlineAndFill(true);
         painter_.setRenderHint(QPainter::Antialiasing, true);
-        painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, double(right) - left - 1.0,
-                                    double(bottom) - top - 1.0));
+        painter_.drawEllipse(
+            QRectF(left + 0.5, top + 0.5, double(right) - left - 1.0, double(bottom) - top - 1.0));
         painter_.setRenderHint(QPainter::Antialiasing, false);
     } else if (ellipse) {
         RasterEllipse(left, top, right, bottom);
@@ -341,7 +345,8 @@ void QtSurface::RasterEllipse(int left, int top, int right, int bottom) {
     };
     const QColor pen = ToQColor(pen_.colour), brush = ToQColor(brush_.colour);
     // Only the rows that can show are laid out, however large the box.
-    const int first = std::max(top, Scaled(visibleTop_)), last = std::min(bottom, Scaled(visibleBottom_));
+    const int first = std::max(top, Scaled(visibleTop_)),
+              last = std::min(bottom, Scaled(visibleBottom_));
     int above0, above1, x0, x1, below0, below1;
     run(first - 1, above0, above1);
     run(first, x0, x1);

@@ -416,6 +416,7 @@ void MainWindow::Scroll(int code, int thumbPosition) {
 }
 
 void MainWindow::ExecuteCommand(int command) {
+    emit commandStarted(command);
     const CommandOutcome outcome = DispatchCommand(command);
     switch (outcome.action) {
         case CommandAction::None:

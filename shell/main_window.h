@@ -60,6 +60,8 @@ class MainWindow : public QWidget, public ChartWindow {
   signals:
     // After every chart pass painted on the window.
     void chartPainted();
+    // Before each command is carried out, whether from the menu or a key.
+    void commandStarted(int command);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

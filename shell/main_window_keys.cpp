@@ -38,7 +38,8 @@ void MainWindow::SetUpKeyboard() {
     for (const CommandKey& row : CommandKeyTable()) {
         const int command = row.command;
         auto* shortcut = new QShortcut(KeysOf(row.keys), this);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { ExecuteCommand(command); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { ExecuteCommand(command); });
     }
     for (const char* keys : PopupMenuKeys) {
         auto* shortcut = new QShortcut(KeysOf(keys), this);

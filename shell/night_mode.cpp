@@ -22,7 +22,6 @@ QSettings UserSettings() {
 struct DayLook {
     QPalette palette;
     QString styleName;
-    QString styleSheet;
 };
 std::unique_ptr<DayLook>& SavedDayLook() {
     static std::unique_ptr<DayLook> saved;
@@ -78,21 +77,20 @@ QPalette NightPalette() {
     return palette;
 }
 
-// The Fusion style draws with the palette alone, whatever the desktop's theme; its few bevels of
-// translucent white are covered by the style sheet's flat frames.
+// The classic Windows style draws its bevels, arrows and frames from the palette's roles alone,
+// whatever the desktop's theme; styles with bevels of translucent white (Fusion) would let grey
+// light through.
 void ApplyNightLook(bool night) {
     std::unique_ptr<DayLook>& saved = SavedDayLook();
     if (night == (saved != nullptr)) return;
     if (night) {
-        saved = std::make_unique<DayLook>(DayLook{QApplication::palette(),
-                                                  QApplication::style()->name(),
-                                                  qApp->styleSheet()});
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        saved = std::make_unique<DayLook>(
+            DayLook{QApplication::palette(), QApplication::style()->name()});
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
         QApplication::setPalette(NightPalette());
     } else {
         QApplication::setStyle(QStyleFactory::create(saved->styleName));
         QApplication::setPalette(saved->palette);
-        qApp->setStyleSheet(saved->styleSheet);
         saved.reset();
     }
 }
