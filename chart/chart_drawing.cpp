@@ -78,8 +78,8 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass,
 }  // namespace
 
 // Draws the chart from what PlaceChartObjects placed. The sky is the day brush while the Sun is
-// above the horizon, else the night brush (white on paper). Screen: white pen and white text on
-// the window's green; metafile: two white corner pixels and a frame in the surface's default pen
+// above the horizon, else the night brush (white on paper). Screen: the pens' ink (white) for
+// stars and text, on their paper (the window's green); metafile: two white corner pixels and a frame in the surface's default pen
 // and brush so that the picture keeps the full page size; printer: black on white, stars as
 // circles scaled to the printer's font.
 void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
@@ -98,9 +98,13 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& p
         look.skyBrush = StockBrush(WHITE_BRUSH);
         look.glyphScale = layout.glyphScale;
     } else {
-        surface.SelectPen(StockPen(WHITE_PEN));
-        surface.SetTextColor(White);
-        surface.SetBkColor(BackgroundColour);
+        // The standard pens give the stock white pen and brush, white text on the window's green.
+        look.starPen = Pen{pens.screenInk, 1};
+        look.starBrush = Brush{pens.screenInk};
+        look.glyphColour = pens.screenInk;
+        surface.SelectPen(look.starPen);
+        surface.SetTextColor(pens.screenInk);
+        surface.SetBkColor(pens.screenPaper);
     }
 
     // Sky disc.

@@ -113,6 +113,7 @@ int main(int argc, char** argv) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
         job.view.labels = options.labels;
         job.result = &pass;
+        if (options.night) job.pens = NightChartPens();
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;

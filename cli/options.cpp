@@ -245,10 +245,13 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         } else if (name == "--find") {
             if (value->empty()) return fail("--find needs a name");
             o.find = *value;
+        } else if (name == "--night") {
+            o.night = true;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
     }
+    if (o.night && o.print) return fail("--night is a screen look and cannot go with --print");
     if (!o.help && o.output.empty() && !o.list && o.find.empty())
         return fail("nothing to do: give -o FILE, --list or --find NAME");
     result.ok = true;
@@ -275,6 +278,7 @@ std::string UsageText() {
            "  --labels LIST      names on the chart: all, none, or some of stars,\n"
            "                     constellations, all-constellations, planets, deep-sky,\n"
            "                     legend separated by commas; default none\n"
+           "  --night            red on black, for eyes adapted to the dark\n"
            "  -o FILE            write the chart to FILE: " +
            KnownExportExtensions() +
            "\n"

@@ -24,8 +24,9 @@ struct ChartOptions {
     std::string output;  // empty: no file
     bool list = false;
     bool help = false;
-    std::string find;  // a name to look up: where it stands and when it rises, transits, sets
+    std::string find;      // a name to look up: where it stands and when it rises, transits, sets
     ChartLabels labels{};  // --labels: names, the Moon's phase, the legend; none by default
+    bool night = false;    // the screen look in red on black
 };
 
 struct ParseResult {

@@ -23,15 +23,15 @@ constexpr int PdfDotsPerInch = 72;
 
 // The screen look starts from the window's background, as the window erases its client area
 // before the pass; paper and the metafile look start from white.
-QColor PageColour(ChartMode mode) {
-    if (mode == ChartScreen)
-        return QColor(BackgroundColour.red, BackgroundColour.green, BackgroundColour.blue);
+QColor PageColour(const ExportJob& job) {
+    const Rgb paper = job.pens.screenPaper;  // the window's green, or black at night
+    if (job.mode == ChartScreen) return QColor(paper.red, paper.green, paper.blue);
     return Qt::white;
 }
 
 // Paints the page colour and runs the pass with `painter`, which must be active.
 void PaintChart(QPainter& painter, const ExportJob& job) {
-    painter.fillRect(QRect(0, 0, job.width, job.height), PageColour(job.mode));
+    painter.fillRect(QRect(0, 0, job.width, job.height), PageColour(job));
     QtSurface surface(painter, job.font);
     RunExportPass(surface, job);
 }

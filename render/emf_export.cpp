@@ -14,7 +14,7 @@ namespace {
 // metafile look's frame relies on them.
 void FillPage(EmfSurface& surface, const ExportJob& job) {
     if (job.mode == ChartMetafile) return;
-    const Rgb page = job.mode == ChartScreen ? BackgroundColour : White;
+    const Rgb page = job.mode == ChartScreen ? job.pens.screenPaper : White;
     surface.SelectPen(Pen{page, 1});
     surface.SelectBrush(Brush{page});
     surface.Rectangle(0, 0, job.width, job.height);

@@ -28,8 +28,8 @@ ChartPassResult RunExportPass(Surface& surface, const ExportJob& job) {
     ViewSettings.siderealTime = pass.observer.siderealTime;
     if (job.result != nullptr) *job.result = pass;
     if (job.mode != ChartScreen) return pass;
-    surface.SetTextColor(White);
-    surface.SetBkColor(BackgroundColour);
+    surface.SetTextColor(job.pens.screenInk);
+    surface.SetBkColor(job.pens.screenPaper);
     surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
     surface.TextOut(ViewSettings.margin, pass.layout.dateTextY, ChartInstantText(pass.time));
     return pass;

@@ -46,7 +46,33 @@ int NearDevice(int coordinate) {
     return std::clamp(coordinate, -Far, Far);
 }
 
+// A high-density device's ellipses are laid out in device pixels. Boxes beyond this reach are
+// brought within it first (they lie far outside any device) so that the scaled box fits an int.
+constexpr int ScaledReach = 1 << 24;
+
 }  // namespace
+
+// Draws in device pixels for the life of the object on a high-density device: the world
+// transform undoes the device's pixel ratio. The painter's state comes back afterwards.
+class QtSurface::DeviceSpace {
+  public:
+    explicit DeviceSpace(QtSurface& surface)
+        : painter_(surface.painter_), active_(surface.scale_ > 1) {
+        if (!active_) return;
+        painter_.save();
+        painter_.setWorldTransform(
+            QTransform::fromScale(1.0 / surface.scale_, 1.0 / surface.scale_));
+    }
+    ~DeviceSpace() {
+        if (active_) painter_.restore();
+    }
+    DeviceSpace(const DeviceSpace&) = delete;
+    DeviceSpace& operator=(const DeviceSpace&) = delete;
+
+  private:
+    QPainter& painter_;
+    bool active_;
+};
 
 QFont RendererFont(int pixelSize) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -77,6 +103,12 @@ void QtSurface::Setup(const QFont& font) {
     vector_ = IsVectorEngine(painter_.paintEngine());
 
     QPaintDevice* device = painter_.device();
+    if (device != nullptr && !vector_) {
+        const qreal ratio = device->devicePixelRatio();
+        if (ratio >= 2 && ratio <= 8 && ratio == std::floor(ratio) &&
+            painter_.worldTransform().isIdentity())
+            scale_ = static_cast<int>(ratio);
+    }
     if (device != nullptr) {
         bool invertible = false;
         const QTransform toLogical = painter_.combinedTransform().inverted(&invertible);
@@ -91,8 +123,12 @@ void QtSurface::Setup(const QFont& font) {
         const QImage::Format format = image->format();
         const bool plain32 = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                              format == QImage::Format_ARGB32_Premultiplied;
-        if (plain32 && image->devicePixelRatio() == 1.0 && !painter_.hasClipping() &&
-            painter_.combinedTransform().isIdentity() && painter_.opacity() == 1.0 &&
+        // On a high-density image the painter's transform is the pixel ratio's scale alone.
+        const QTransform transform = painter_.combinedTransform();
+        const bool onlyRatio = transform.type() <= QTransform::TxScale &&
+                               transform.m11() == scale_ && transform.m22() == scale_;
+        if (plain32 && image->devicePixelRatio() == scale_ && !painter_.hasClipping() &&
+            onlyRatio && painter_.opacity() == 1.0 &&
             painter_.compositionMode() == QPainter::CompositionMode_SourceOver) {
             image_ = image;
             // The painter detached the image when it began, so its memory is ours to write.
@@ -115,6 +151,9 @@ void QtSurface::Flush() {
         path.setFillRule(Qt::WindingFill);
         for (const QPoint& p : std::as_const(pendingPixels_)) path.addRect(p.x(), p.y(), 1, 1);
         painter_.fillPath(path, pendingColour_);
+    } else if (scale_ > 1) {
+        for (const QPoint& p : std::as_const(pendingPixels_))
+            painter_.fillRect(QRect(p.x(), p.y(), 1, 1), pendingColour_);
     } else {
         painter_.setPen(QPen(QBrush(pendingColour_), 1, Qt::SolidLine, Qt::FlatCap));
         painter_.drawPoints(pendingPixels_.constData(), int(pendingPixels_.size()));
@@ -203,9 +242,13 @@ int QtSurface::TextWidth(std::string_view text) {
 // Exactly the colour given, at one pixel. Outside the device nothing happens, as GDI clips.
 void QtSurface::SetPixel(int x, int y, Rgb colour) {
     if (imageBits_ != nullptr) {
-        if (x < 0 || y < 0 || x >= imageWidth_ || y >= imageHeight_) return;
-        auto* line = reinterpret_cast<QRgb*>(imageBits_ + qsizetype(y) * imageStride_);
-        line[x] = qRgb(colour.red, colour.green, colour.blue);
+        // A logical pixel is scale_ x scale_ device pixels.
+        if (x < 0 || y < 0 || x >= imageWidth_ / scale_ || y >= imageHeight_ / scale_) return;
+        const QRgb rgb = qRgb(colour.red, colour.green, colour.blue);
+        for (int row = Scaled(y); row < Scaled(y + 1); ++row) {
+            auto* line = reinterpret_cast<QRgb*>(imageBits_ + qsizetype(row) * imageStride_);
+            std::fill(line + Scaled(x), line + Scaled(x + 1), rgb);
+        }
         return;
     }
     const QColor qcolour = ToQColor(colour);
@@ -216,7 +259,9 @@ void QtSurface::SetPixel(int x, int y, Rgb colour) {
 
 // Outline in the current pen, fill in the current brush (or none, for lines).
 void QtSurface::UseOutlineAndFill(bool fill) {
-    painter_.setPen(LinePen(pen_.colour, pen_.width));
+    QPen pen = LinePen(pen_.colour, pen_.width);
+    pen.setCosmetic(scale_ > 1);  // one device pixel on a high-density device
+    painter_.setPen(pen);
     if (fill) {
         painter_.setBrush(ToQColor(brush_.colour));
     } else {
@@ -241,6 +286,20 @@ void QtSurface::DrawBox(int left, int top, int right, int bottom, bool ellipse) 
         UseOutlineAndFill(true);
         const QRectF box(left + 0.5, top + 0.5, double(width - 1), double(height - 1));
         ellipse ? painter_.drawEllipse(box) : painter_.drawRect(box);
+        return;
+    }
+    const DeviceSpace device(*this);
+    if (scale_ > 1) {
+        auto scaled = [this](int c) { return Scaled(std::clamp(c, -ScaledReach, ScaledReach)); };
+        left = scaled(left), top = scaled(top), right = scaled(right), bottom = scaled(bottom);
+    }
+    if (ellipse && smooth_) {
+        // The outline's centre line runs half a device pixel inside the box.
+        UseOutlineAndFill(true);
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.drawEllipse(
+            QRectF(left + 0.5, top + 0.5, double(right) - left - 1.0, double(bottom) - top - 1.0));
+        painter_.setRenderHint(QPainter::Antialiasing, false);
     } else if (ellipse) {
         RasterEllipse(left, top, right, bottom);
     } else {
@@ -248,6 +307,10 @@ void QtSurface::DrawBox(int left, int top, int right, int bottom, bool ellipse) 
         painter_.drawRect(QRect(QPoint(NearDevice(left), NearDevice(top)),
                                 QPoint(NearDevice(right) - 2, NearDevice(bottom) - 2)));
     }
+}
+
+void QtSurface::SetSmooth(bool smooth) {
+    smooth_ = smooth;
 }
 
 // One row of pixels x0..x1 (inclusive) in a colour.
@@ -288,7 +351,8 @@ void QtSurface::RasterEllipse(int left, int top, int right, int bottom) {
     };
     const QColor pen = ToQColor(pen_.colour), brush = ToQColor(brush_.colour);
     // Only the rows that can show are laid out, however large the box.
-    const int first = std::max(top, visibleTop_), last = std::min(bottom, visibleBottom_);
+    const int first = std::max(top, Scaled(visibleTop_)),
+              last = std::min(bottom, Scaled(visibleBottom_));
     int above0, above1, x0, x1, below0, below1;
     run(first - 1, above0, above1);
     run(first, x0, x1);
@@ -324,7 +388,17 @@ void QtSurface::Polyline(const Point* points, int count) {
     Flush();
     if (points == nullptr || count < 2) return;
     UseOutlineAndFill(false);
-    if (vector_) {
+    if (smooth_ && !vector_) {
+        // Through the centres of the end pixels, in device pixels on a high-density device.
+        const double centre = 0.5 / scale_;
+        QVector<QPointF> line;
+        line.reserve(count);
+        for (int i = 0; i < count; ++i)
+            line.append(QPointF(points[i].x + centre, points[i].y + centre));
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.drawPolyline(line.constData(), count);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+    } else if (vector_) {
         QVector<QPointF> line;
         line.reserve(count);
         for (int i = 0; i < count; ++i) line.append(QPointF(points[i].x + 0.5, points[i].y + 0.5));

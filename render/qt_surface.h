@@ -47,6 +47,10 @@ class QtSurface final : public Surface {
     // Draws the pixels that SetPixel is holding back.
     void Flush();
 
+    // Smooth drawing: lines, rings and discs antialiased, beside the standard aliased one-pixel
+    // look (off until asked for). Pixels, boxes and text are drawn as before.
+    void SetSmooth(bool smooth);
+
     TextMetrics GetTextMetrics() override;
     int HorizontalResolution() override;
     int VerticalResolution() override;
@@ -70,8 +74,17 @@ class QtSurface final : public Surface {
     void RasterEllipse(int left, int top, int right, int bottom);
     void FillRun(int x0, int x1, int y, const QColor& colour);
 
+    // Beside the GDI rules: on a raster device of a whole-number pixel ratio s above 1 (a
+    // high-density screen) the surface works in logical pixels but draws its shapes in device
+    // pixels: a logical pixel is s x s device pixels, and outlines and lines are one device pixel
+    // wide, so that the chart is drawn at the device's resolution, not enlarged.
+    class DeviceSpace;
+    int Scaled(int coordinate) const { return coordinate * scale_; }
+
     QPainter& painter_;
     bool vector_ = false;  // a vector device: geometry as shapes, not pixels
+    int scale_ = 1;        // device pixels per logical pixel on a high-density raster device
+    bool smooth_ = false;
     // The rows of the device in the painter's coordinates, and a little more.
     int visibleTop_ = -(1 << 20);
     int visibleBottom_ = 1 << 20;

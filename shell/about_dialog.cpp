@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "shell/night_mode.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     auto* logo = new QHBoxLayout;
     auto* icon = new QLabel(this);
     const int iconSide = 4 * fontMetrics().height();
-    icon->setPixmap(RenderVelquorranIcon(QSize(iconSide, iconSide)));
+    icon->setPixmap(InCurrentLook(RenderVelquorranIcon(QSize(iconSide, iconSide))));
     icon->setFixedSize(iconSide, iconSide);
     logo->addWidget(icon);
     auto* banner = new QLabel(QStringLiteral("Velquorran"), this);

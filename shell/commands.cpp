@@ -63,10 +63,12 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Item, "West", CommandWest},
     {Kind::Item, "North West", CommandNorthWest},
     {Kind::SubmenuEnd},
-    {Kind::Item, "Find...\tCtrl+F", CommandFind},
+    {Kind::Item, "Find...", CommandFind},
     {Kind::Item, "Go to Rising", CommandGoToRising, false},  // enabled once something is found
     {Kind::Item, "Go to Transit", CommandGoToTransit, false},
     {Kind::Separator},
+    {Kind::Item, "Night Mode", CommandNightMode, true, -1, true},
+    {Kind::Item, "Smooth Drawing", CommandSmoothDrawing, true, -1, true},
     {Kind::Item, "Settings...", CommandSettings},
     {Kind::Item, "About...", CommandAbout},
     {Kind::Separator},
@@ -196,6 +198,10 @@ CommandOutcome DispatchCommand(int command) {
             return {CommandAction::GoToRising};
         case CommandGoToTransit:
             return {CommandAction::GoToTransit};
+        case CommandNightMode:
+            return {CommandAction::NightMode};
+        case CommandSmoothDrawing:
+            return {CommandAction::SmoothDrawing};
         default:
             return {};  // the dismissed menu (0), the letter headers (40022), anything else
     }

@@ -62,6 +62,9 @@ enum MenuCommand : int {
     CommandFind = 40025,         // Find...: look an object up by name
     CommandGoToRising = 40026,   // set the picker to the found object's next rising
     CommandGoToTransit = 40027,  // ... or its next transit
+    // Beside the original menu: the night look and smooth drawing, both checkable.
+    CommandNightMode = 40050,
+    CommandSmoothDrawing = 40051,
 };
 
 // One row of the popup menu's table. Submenus open with SubmenuBegin and close with SubmenuEnd.
@@ -75,6 +78,7 @@ struct MenuEntry {
     int command = 0;
     bool enabled = true;
     int letterGroup = -1;  // 0..6 for a letter submenu, else -1
+    bool checkable = false;
 };
 
 // The popup menu "Main Popup Menu", in menu order.
@@ -94,6 +98,8 @@ enum class CommandAction {
     Find,                      // run the Find dialog
     GoToRising,                // set the picker to the found object's next rising
     GoToTransit,               // set the picker to the found object's next transit
+    NightMode,                 // switch the night look, remember it, repaint
+    SmoothDrawing,             // switch smooth drawing, remember it, repaint
 };
 
 struct CommandOutcome {

@@ -103,11 +103,12 @@ MainWindow::MainWindow() {
     menu_ = BuildPopupMenu(this);
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
-    SetUpFind();
     labels_ = ReadLabelChoice();
     AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
+    ApplyDisplayPreferences();
+    SetUpKeyboard();
 }
 
 // The letter submenus go with the window: no constellation may keep pointing at them.
@@ -257,6 +258,7 @@ QSize MainWindow::MinimumChartSize() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scrollBar_ && event->type() == QEvent::Wheel) return true;
+    if (FilterControlKeys(watched, event)) return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -298,9 +300,9 @@ SystemTime MainWindow::PickerTime() const {
     return result;
 }
 
+// The readout keeps its box and last text over the new chart.
 void MainWindow::Repaint() {
     chartValid_ = false;
-    readoutShown_ = false;
     update();
 }
 
@@ -325,18 +327,11 @@ void MainWindow::RunChartPass() {
         QImage(QSize(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio))),
                QImage::Format_RGB32);
     chart_.setDevicePixelRatio(ratio);
-    chart_.fill(ToQColor(ShellObjects.backgroundBrush.colour));
+    chart_.fill(ToQColor(ScreenPaper()));
     {
         QPainter painter(&chart_);
-        QtSurface surface(painter, font());
         // DrawChart's pass, keeping what it placed for the pointer and the found object's mark.
-        ChartView view = ViewFromSettings();
-        view.labels = LabelChoice();
-        lastPass_ = ::RunChartPass(*this, surface, ChartScreen, ViewSettings.margin, view,
-                                   ViewSettings.latitude,
-                                   ChartPens{ShellObjects.figurePen, ShellObjects.deepSkyPen,
-                                             ShellObjects.skyDayBrush, ShellObjects.skyNightBrush});
-        ViewSettings.siderealTime = lastPass_.observer.siderealTime;
+        lastPass_ = DrawChartForScreen(painter);
         UpdateFound(painter);
     }
     chartValid_ = true;
@@ -349,19 +344,21 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, chart_);
     if (readoutShown_) DrawReadout(painter);
+    DrawKeyPointer(painter);
     painter.end();
     if (newPass) emit chartPainted();
 }
 
 // The readout box with "Cursor is on:" above it and the hit's label inside, white on the
-// window's background, drawn over the kept chart.
+// window's background (red on black at night), drawn over the kept chart.
 void MainWindow::DrawReadout(QPainter& painter) {
     const int margin = ViewSettings.margin;
     QtSurface surface(painter, font());
-    surface.SelectPen(StockPen(WHITE_PEN));
-    surface.SelectBrush(ShellObjects.backgroundBrush);
-    surface.SetTextColor(White);
-    surface.SetBkColor(BackgroundColour);
+    const bool night = display_.night;
+    surface.SelectPen(night ? Pen{NightInkColour, 1} : StockPen(WHITE_PEN));
+    surface.SelectBrush(night ? Brush{NightBackgroundColour} : ShellObjects.backgroundBrush);
+    surface.SetTextColor(ScreenInk());
+    surface.SetBkColor(ScreenPaper());
     surface.Rectangle(margin, ViewSettings.readoutTop, ViewSettings.readoutRight,
                       ViewSettings.readoutBottom);
     surface.SetTextAlign(TA_BOTTOM | TA_LEFT);
@@ -385,11 +382,21 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const int x = static_cast<int>(std::floor(position.x()));
     const int y = static_cast<int>(std::floor(position.y()));
     if (!rect().contains(x, y)) return;
+    ShowReadoutAt(x, y);
+}
+
+// The readout for a pointer at (x, y) in client pixels, from the mouse or the keyboard pointer.
+void MainWindow::ShowReadoutAt(int x, int y) {
+    if (keyPointerShown_) update();  // the keyboard pointer's ring goes until a key moves it
+    keyPointerShown_ = false;
+    keyPointer_ = QPoint(x, y);
     const int hit = FindHotSpot(x, y);
     readoutText_ = hit >= 0 ? std::string(HotSpotTable[hit].text,
                                           strnlen(HotSpotTable[hit].text, HotSpotTextSize))
                             : PointerFallbackText(x, y);
     readoutShown_ = true;
+    setAccessibleName(QStringLiteral("Star chart, cursor is on: ") +
+                      QString::fromLatin1(readoutText_.c_str()));
     update(ReadoutArea());
 }
 
@@ -397,7 +404,11 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 // the chosen command once the menu has closed; the left button does nothing.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) return;
-    const QAction* chosen = menu_.menu->exec(event->globalPosition().toPoint());
+    RunPopupMenu(event->globalPosition().toPoint());
+}
+
+void MainWindow::RunPopupMenu(QPoint globalPosition) {
+    const QAction* chosen = menu_.menu->exec(globalPosition);
     ExecuteCommand(chosen != nullptr ? chosen->data().toInt() : CommandDismissed);
 }
 
@@ -405,10 +416,12 @@ void MainWindow::Scroll(int code, int thumbPosition) {
     const ScrollOutcome outcome = ApplyScrollCode(code, thumbPosition);
     if (!outcome.changed) return;
     scrollBar_->setSliderPosition(outcome.position);
+    NameMagnitudeScrollBar();
     Repaint();
 }
 
 void MainWindow::ExecuteCommand(int command) {
+    emit commandStarted(command);
     const CommandOutcome outcome = DispatchCommand(command);
     switch (outcome.action) {
         case CommandAction::None:
@@ -446,6 +459,12 @@ void MainWindow::ExecuteCommand(int command) {
         case CommandAction::GoToRising:
         case CommandAction::GoToTransit:
             GoToFoundEvent(outcome.action == CommandAction::GoToTransit);
+            return;
+        case CommandAction::NightMode:
+            SetDisplayPreferences({!display_.night, display_.smooth});
+            return;
+        case CommandAction::SmoothDrawing:
+            SetDisplayPreferences({display_.night, !display_.smooth});
             return;
     }
 }

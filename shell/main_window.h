@@ -16,6 +16,7 @@
 #include "chart/layout.h"
 #include "chart/pass_values.h"
 #include "chart/rise_set.h"
+#include "shell/night_mode.h"
 #include "shell/popup_menu.h"
 
 class QDateTimeEdit;
@@ -67,6 +68,8 @@ class MainWindow : public QWidget, public ChartWindow {
   signals:
     // After every chart pass painted on the window.
     void chartPainted();
+    // Before each command is carried out, whether from the menu or a key.
+    void commandStarted(int command);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,7 +90,6 @@ class MainWindow : public QWidget, public ChartWindow {
     QSize MinimumChartSize();
     void ShutDown();
     // Finding objects (main_window_find.cpp).
-    void SetUpFind();
     void RunFindCommand();
     void GoToFoundEvent(bool transit);
     void UpdateFound(QPainter& painter);
@@ -101,7 +103,7 @@ class MainWindow : public QWidget, public ChartWindow {
     QImage chart_;
     bool chartValid_ = false;
     int chartPassCount_ = 0;
-    bool readoutShown_ = false;
+    bool readoutShown_ = true;  // from the first paint: the box, empty until a pointer moves
     std::string readoutText_;
     bool shutDown_ = false;
     ChartPassResult lastPass_;  // of the last screen pass
@@ -110,4 +112,35 @@ class MainWindow : public QWidget, public ChartWindow {
     RiseTransitSet foundTimes_;
     std::string foundText_;
     ChartLabels labels_;  // the Labels submenu's choice, remembered between runs
+
+    // Beside the original window: the keyboard (main_window_keys.cpp) and the night look and
+    // smooth drawing (main_window_looks.cpp).
+  public:
+    // Opens the popup menu with its top left corner at the centre of the chart, as the Menu key
+    // and Shift+F10 do, and carries out the chosen command.
+    void OpenPopupMenuAtCentre();
+    // The keyboard pointer: where it stands, and whether the ring is shown.
+    QPoint keyPointer() const { return keyPointer_; }
+    bool keyPointerShown() const { return keyPointerShown_; }
+    const DisplayPreferences& displayPreferences() const { return display_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void SetUpKeyboard();
+    bool FilterControlKeys(QObject* watched, QEvent* event);
+    void RunPopupMenu(QPoint globalPosition);
+    void ShowReadoutAt(int x, int y);
+    void DrawKeyPointer(QPainter& painter);
+    void NameMagnitudeScrollBar();
+    void ApplyDisplayPreferences();
+    void SetDisplayPreferences(const DisplayPreferences& display);
+    ChartPassResult DrawChartForScreen(QPainter& painter);
+    Rgb ScreenInk() const;
+    Rgb ScreenPaper() const;
+
+    QPoint keyPointer_{-1, -1};  // none until the mouse or a key places it
+    bool keyPointerShown_ = false;
+    DisplayPreferences display_;
 };

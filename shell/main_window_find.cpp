@@ -5,17 +5,11 @@
 #include <QDateTimeEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QShortcut>
 
 #include "chart/nearest_object.h"
 #include "shell/commands.h"
 #include "shell/find_dialog.h"
 #include "shell/main_window.h"
-
-void MainWindow::SetUpFind() {
-    auto* shortcut = new QShortcut(QKeySequence::Find, this);
-    connect(shortcut, &QShortcut::activated, this, [this] { ExecuteCommand(CommandFind); });
-}
 
 // The index is built on first use, from the catalogues loaded at start-up.
 void MainWindow::RunFindCommand() {

@@ -2,12 +2,28 @@
 #include "shell/popup_menu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <cstring>
 #include <vector>
 
 #include "catalog/sky_model.h"
 #include "shell/commands.h"
+#include "shell/key_table.h"
+
+namespace {
+
+// The command's key from the key table, shown beside the item. The window answers the key itself
+// (MainWindow's shortcuts); here it is only shown, so it is bound to the open menu alone.
+void ShowCommandKeys(QAction* action, int command) {
+    const char* keys = CommandKeys(command);
+    if (keys == nullptr) return;
+    action->setShortcut(QKeySequence(QString::fromLatin1(keys), QKeySequence::PortableText));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+}
+
+}  // namespace
 
 // Walks the table with a stack of open submenus; the letter submenus are remembered by their
 // group index so that the constellations can be appended to them afterwards.
@@ -22,6 +38,8 @@ PopupMenuTree BuildPopupMenu(QWidget* parent) {
                 QAction* action = current->addAction(QString::fromLatin1(entry.label));
                 action->setData(entry.command);
                 action->setEnabled(entry.enabled);
+                action->setCheckable(entry.checkable);
+                ShowCommandKeys(action, entry.command);
                 break;
             }
             case MenuEntryKind::Separator:

@@ -70,7 +70,10 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
     shownText_ = QString::fromStdString(FormatLatitudeEntry(ViewSettings.latitude));
     latitudeEdit_->setText(shownText_);
 
+    latitudeEdit_->setAccessibleName(QStringLiteral("Latitude in degrees"));
+    latitudeEdit_->setAccessibleDescription(QStringLiteral("Whole degrees from 0 to 90"));
     hemisphereBox_ = new QComboBox(this);
+    hemisphereBox_->setAccessibleName(QStringLiteral("Hemisphere, N or S"));
     hemisphereBox_->addItem(QStringLiteral("N"));
     hemisphereBox_->addItem(QStringLiteral("S"));
     hemisphereBox_->setCurrentIndex(LatitudeSelectsSouth(ViewSettings.latitude) ? 1 : 0);

@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);  // QSettings in a test folder, not the user's
+    QStandardPaths::setTestModeEnabled(true);  // preferences go to a test folder, not the user's
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

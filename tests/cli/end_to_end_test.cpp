@@ -34,6 +34,8 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
         {"\"$0\" -o chart.png --latitude 95", 2, "", "velquorran-chart: --latitude", "", 0, ""},
         {"\"$0\" -o chart.png --figures Ori,Xyz", 2, "", "\"Xyz\"", "", 0, ""},
         {"\"$0\" -o chart.gif", 2, "", "velquorran-chart: the output", "", 0, ""},
+        {"\"$0\"" + at + "--night -o night.png", 0, "", "", "night.png", 0, "\x89PNG"},
+        {"\"$0\" --night --print -o chart.png", 2, "", "--night is a screen look", "", 0, ""},
         {"mkfifo pipe && ln -s pipe taken.png && \"$0\" -o taken.png", 1, "", "taken.png", "pipe",
          0, ""},
         {"\"$0\" --help > /dev/full", 1, "", "cannot write to standard output: No space", "", 0,

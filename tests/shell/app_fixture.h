@@ -14,6 +14,7 @@
 #include "shell/label_menu.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
+#include "shell/night_mode.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
@@ -21,9 +22,13 @@
 
 class AppTest : public FreshState {
   protected:
-    void SetUp() override { ASSERT_TRUE(folder_.isValid() && QDir::setCurrent(folder_.path())); }
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid() && QDir::setCurrent(folder_.path()));
+        WriteDisplayPreferences({});
+    }
     void TearDown() override {
         window_.reset();
+        ApplyNightLook(false);
         QDir::setCurrent(previousFolder_);
         FreshState::TearDown();
     }
