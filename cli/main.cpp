@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <cerrno>
 #include <clocale>
@@ -104,19 +105,23 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ApplyOptions(options, SettingsFileName, error)) return BadOptions(error);
 
-    const SystemTime time = options.time.value_or(CurrentLocalTime());
+    ChartView view = ViewFromSettings();
+    SystemTime time;
+    if (!ApplyPlaceOptions(options, QDateTime::currentDateTime(), view, time, error))
+        return BadOptions(error);
     const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
     ChartPassResult pass;
     if (!options.output.empty()) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
         job.result = &pass;
+        job.view = view;
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;
         }
     } else {
-        pass = RunPassForList(options, window);
+        pass = RunPassForList(options, window, view);
     }
     if (options.list) PrintPlacedObjects(stdout, pass);
     return Finish(0);

@@ -23,6 +23,12 @@ struct ChartOptions {
     std::string output;  // empty: no file
     bool list = false;
     bool help = false;
+    // The place and the time basis (none given: the time is taken as UT on the observer's
+    // meridian, as it always was).
+    std::optional<double> longitudeEast;  // degrees, east positive
+    std::string zone;                     // an IANA name or UTC+hh:mm, as given
+    std::string place;                    // a city of the time-zone database, as given
+    bool timeNow = false;                 // --time now
 };
 
 struct ParseResult {
