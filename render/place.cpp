@@ -7,6 +7,9 @@
 #include <cstring>
 #include <memory>
 
+#include "chart/chart_pass.h"
+#include "chart/view_settings.h"
+
 namespace {
 
 std::string Trimmed(const std::string& text) {
@@ -111,6 +114,13 @@ void ApplyPlace(ChartView& view, const Place& place) {
         view.zone = std::make_shared<QtCivilTime>(*zone);
         view.zoneName = ZoneDisplayName(*zone);
     }
+}
+
+void DrawChartWithView(const ChartView& view, const ChartWindow& window, Surface& surface,
+                       ChartMode mode, const ChartPens& pens) {
+    const ChartPassResult pass =
+        RunChartPass(window, surface, mode, ViewSettings.margin, view, ViewSettings.latitude, pens);
+    ViewSettings.siderealTime = pass.observer.siderealTime;
 }
 
 SystemTime ToSystemTime(const QDateTime& dateTime) {

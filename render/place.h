@@ -10,13 +10,14 @@
 #include <optional>
 #include <string>
 
-#include "chart/pass_values.h"
+#include "chart/chart_pass.h"
 #include "chart/time_basis.h"
 
 struct Place {
     double longitudeEast = 0.0;  // degrees, -180..180
     std::string zone;            // an IANA name or "UTC+5:30"; empty: the picker shows UT
     std::string name;            // optional, shown on the chart
+    bool operator==(const Place&) const = default;
 };
 
 inline constexpr double MaxLongitude = 180.0;
@@ -49,6 +50,11 @@ class QtCivilTime final : public CivilTimeRule {
 // The view's time basis for a place at `latitude`: its longitude, its zone's rule (UT without
 // one), its name and the caption lines. A place whose zone name is unknown keeps UT.
 void ApplyPlace(ChartView& view, const Place& place);
+
+// DrawChart with a view of the caller's: the pass on the program's latitude, its sidereal time
+// left in ViewSettings.siderealTime.
+void DrawChartWithView(const ChartView& view, const ChartWindow& window, Surface& surface,
+                       ChartMode mode, const ChartPens& pens);
 
 // The fields of a date and time as the picker holds them (day of week 0 for Sunday).
 SystemTime ToSystemTime(const QDateTime& dateTime);

@@ -9,13 +9,16 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "chart/layout.h"
+#include "render/place.h"
 #include "shell/popup_menu.h"
 
 class QDateTimeEdit;
 class QScrollBar;
+class TimeControls;
 
 inline constexpr const char* MainWindowTitle = "Velquorran0.2    (right click below for menu)";
 inline constexpr const char* CannotStartMessage = "Sorry, I cannot get started!";
@@ -56,6 +59,15 @@ class MainWindow : public QWidget, public ChartWindow {
     bool readoutShown() const { return readoutShown_; }
     const std::string& readoutText() const { return readoutText_; }
 
+    // The place beyond the latitude and the time commands. Without a place the picker shows the
+    // machine's local clock, taken as Greenwich time on the observer's meridian; with one it
+    // shows the place's civil time (UT when it has no zone).
+    const std::optional<Place>& place() const { return place_; }
+    void SetPlace(const std::optional<Place>& place);
+    void RunPlaceCommand();
+    ChartView WindowView() const;
+    TimeControls* timeControls() const { return time_; }
+
   signals:
     // After every chart pass painted on the window.
     void chartPainted();
@@ -90,4 +102,9 @@ class MainWindow : public QWidget, public ChartWindow {
     bool readoutShown_ = false;
     std::string readoutText_;
     bool shutDown_ = false;
+    void InstallPlaceAndTime();
+    std::optional<QTimeZone> PickerZone() const;
+    std::optional<Place> place_;
+    std::optional<Place> startPlace_;  // as read at start-up; compared at shut-down
+    TimeControls* time_ = nullptr;
 };

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QSettings>
+#include <memory>
 #include <optional>
 
 #include "base/seam.h"
@@ -16,7 +18,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QSettings;
+
+// The user's settings beside Settings.dat: Velquorran/Velquorran.conf in the configuration folder.
+std::unique_ptr<QSettings> OpenUserSettings();
 
 // The place kept in `settings` ("place/longitude", "place/zone", "place/name"), or none.
 std::optional<Place> LoadPlace(QSettings& settings);
