@@ -1,10 +1,11 @@
 // The time basis of the pass: the picker's civil time carried to the UT date, the longitude into
 // the sidereal time, and the caption lines that name them; without a place, the pass as before.
+#include "chart/time_basis.h"
+
 #include <gtest/gtest.h>
 
 #include "astro/calendar.h"
 #include "chart/chart_pass.h"
-#include "chart/time_basis.h"
 #include "chart_fixture.h"
 
 TEST_F(ChartFixture, PrepareSkyCarriesCivilTimeToUtAndWritesThePlace) {
@@ -28,7 +29,8 @@ TEST_F(ChartFixture, PrepareSkyCarriesCivilTimeToUtAndWritesThePlace) {
                   std::tie(row.ut.year, row.ut.month, row.ut.dayOfWeek, row.ut.day, row.ut.hour,
                            row.ut.minute, row.ut.second))
             << row.civil.day << " " << row.offset;
-        const double day = row.ut.day + DecimalHours(row.ut.hour, row.ut.minute, row.ut.second) / 24;
+        const double day =
+            row.ut.day + DecimalHours(row.ut.hour, row.ut.minute, row.ut.second) / 24;
         EXPECT_EQ(observer.siderealTime,
                   LocalSiderealTime(row.ut.year, row.ut.month, day, 0, row.longitudeWest));
         EXPECT_TRUE(PlaceCaptionLines(view, observer).empty());  // no place: no caption
@@ -40,13 +42,14 @@ TEST_F(ChartFixture, PrepareSkyCarriesCivilTimeToUtAndWritesThePlace) {
     london.zoneName = "Europe/London";
     london.utcOffsetSeconds = 3600;
     const Observer observer = PrepareSky(Evening, london, -33.856);
-    EXPECT_EQ(PlaceCaptionLines(london, observer),
-              (std::vector<std::string>{"London", "33.86\xB0 S  0.13\xB0 W",
-                                        "Europe/London (UTC+1)"}));
+    EXPECT_EQ(
+        PlaceCaptionLines(london, observer),
+        (std::vector<std::string>{"London", "33.86\xB0 S  0.13\xB0 W", "Europe/London (UTC+1)"}));
     london.zoneName = "";
     london.placeName = "";
     london.longitude = -0.001;
     EXPECT_EQ(PlaceCaptionLines(london, observer),
               (std::vector<std::string>{"33.86\xB0 S  0.00\xB0 E", "UT"}));
-    EXPECT_EQ(UtcOffsetText(-9000) + UtcOffsetText(19800) + UtcOffsetText(0), "UTC-2:30UTC+5:30UTC");
+    EXPECT_EQ(UtcOffsetText(-9000) + UtcOffsetText(19800) + UtcOffsetText(0),
+              "UTC-2:30UTC+5:30UTC");
 }

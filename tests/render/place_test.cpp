@@ -1,10 +1,11 @@
 // A place as users and tzdata write it, and the zones' clocks as the pass's time basis: both
 // daylight-saving changes of London, a southern zone, a half-hour zone and UTC+14.
+#include "render/place.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "render/place.h"
 #include "render/zone_cities.h"
 
 TEST(Place, ZoneOffsetsAtLocalTimes) {
@@ -37,10 +38,19 @@ TEST(Place, ZoneOffsetsAtLocalTimes) {
 
 TEST(Place, TypedCoordinatesZonesAndCities) {
     const std::pair<const char*, std::optional<double>> longitudes[] = {
-        {"74.006W", -74.006},  {"0.13E", 0.13},     {" 0.1275 w ", -0.1275}, {"-180", -180.0},
-        {"180", 180.0},        {"+12.5", 12.5},     {"151.2\xC2\xB0 E", 151.2},
-        {"180.0001", {}},      {"-5 W", {}},        {"5 N", {}},             {"1e2", {}},
-        {"", {}},              {"W", {}},
+        {"74.006W", -74.006},
+        {"0.13E", 0.13},
+        {" 0.1275 w ", -0.1275},
+        {"-180", -180.0},
+        {"180", 180.0},
+        {"+12.5", 12.5},
+        {"151.2\xC2\xB0 E", 151.2},
+        {"180.0001", {}},
+        {"-5 W", {}},
+        {"5 N", {}},
+        {"1e2", {}},
+        {"", {}},
+        {"W", {}},
     };
     for (const auto& [text, value] : longitudes) EXPECT_EQ(ParseLongitudeText(text), value) << text;
     EXPECT_EQ(ParseLatitudeText("33.8688 s"), -33.8688);
