@@ -22,6 +22,9 @@ std::string Describe(const ParseResult& r) {
     for (const std::string& f : o.figures) s << " " << f;
     s << " flags " << o.deepSky << o.print << o.list << o.help << " " << o.width << "x" << o.height
       << " " << o.output;
+    if (o.longitudeEast) s << " lon " << *o.longitudeEast;
+    if (o.timeNow || !o.zone.empty() || !o.place.empty())
+        s << " now " << o.timeNow << " zone " << o.zone << " place " << o.place;
     return s.str();
 }
 
@@ -42,6 +45,12 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
           "100x10000", "--magnitude", "0"},
          "lat 999 mag 0 facing 180 time 2000-2-29 day 2 23:59:59 figures 0 flags 0010 100x10000 "},
         {{"--help"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0001 1200x900 "},
+        {{"--list", "--longitude", "74.006W", "--time", "2024-01-15T21:00:00", "--time=now",
+          "--zone", "UTC+5:30", "--place=new york"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  lon -74.006 now 1 zone "
+         "UTC+5:30 place new york"},
+        {{"--list", "--longitude", "181E"}, "!--longitude"},
+        {{"--list", "--zone="}, "!--zone needs a name"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
