@@ -1,6 +1,7 @@
 // The place dialog and the place's keeping in QSettings.
 #include "shell/place_dialog.h"
 
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -90,6 +91,13 @@ PlaceDialog::PlaceDialog(QWidget* owner, double latitude, const std::optional<Pl
         new QLineEdit(place ? DegreesText(place->longitudeEast, 'E', 'W') : QString(), this);
     zone_ = new QLineEdit(place ? QString::fromStdString(place->zone) : QString(), this);
     zone_->setPlaceholderText(QStringLiteral("Europe/London, UTC+05:30, or empty for UT"));
+    QStringList zoneNames;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        zoneNames << QString::fromLatin1(id);
+    auto* completer = new QCompleter(zoneNames, zone_);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    zone_->setCompleter(completer);
     name_ = new QLineEdit(place ? QString::fromStdString(place->name) : QString(), this);
     form->addRow(QStringLiteral("&Latitude:"), latitude_);
     form->addRow(QStringLiteral("L&ongitude:"), longitude_);
