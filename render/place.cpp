@@ -81,8 +81,15 @@ std::optional<QTimeZone> ZoneFromName(const std::string& name) {
         if (offset > 14 * 3600) return std::nullopt;
         return QTimeZone(rest[0] == '-' ? -offset : offset);
     }
-    if (text.empty() || !QTimeZone::isTimeZoneIdAvailable(QByteArray::fromStdString(text)))
+    // Names are looked up as files of the system's database: only the characters IANA names use,
+    // and no way out of the database's folder.
+    if (text.empty() || text[0] == '/' || text.find("..") != std::string::npos ||
+        text.find_first_not_of(
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/_+-") !=
+            std::string::npos)
         return std::nullopt;
+    // A name the system's database does not hold gives an invalid zone. (Asking the database for
+    // its list of names first costs milliseconds; this is called for every chart pass.)
     QTimeZone zone(QByteArray::fromStdString(text));
     if (!zone.isValid()) return std::nullopt;
     return zone;

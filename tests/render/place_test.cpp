@@ -55,7 +55,8 @@ TEST(Place, TypedCoordinatesZonesAndCities) {
     for (const auto& [text, value] : longitudes) EXPECT_EQ(ParseLongitudeText(text), value) << text;
     EXPECT_EQ(ParseLatitudeText("33.8688 s"), -33.8688);
     EXPECT_EQ(ParseLatitudeText("90.0001 N"), std::nullopt);
-    for (const char* bad : {"UTC+14:01", "UTC+5:3", "UTC+", "Mars/Base", "", "UTC5"})
+    for (const char* bad :
+         {"UTC+14:01", "UTC+5:3", "UTC+", "Mars/Base", "", "UTC5", "../../etc/passwd"})
         EXPECT_FALSE(ZoneFromName(bad)) << bad;
 
     std::istringstream table(
