@@ -45,20 +45,6 @@ std::string Label(const PlacedObject& object, const ChartPassResult& pass) {
 
 }  // namespace
 
-SystemTime CurrentLocalTime() {
-    const QDateTime now = QDateTime::currentDateTime();
-    SystemTime time;
-    time.year = now.date().year();
-    time.month = now.date().month();
-    time.day = now.date().day();
-    time.dayOfWeek = now.date().dayOfWeek() % 7;  // Qt: Monday 1 .. Sunday 7; here Sunday 0
-    time.hour = now.time().hour();
-    time.minute = now.time().minute();
-    time.second = now.time().second();
-    time.milliseconds = now.time().msec();
-    return time;
-}
-
 bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
                   std::string& error) {
     std::vector<bool> shown(ConstellationCount, options.allFigures);

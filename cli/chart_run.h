@@ -10,9 +10,6 @@
 
 class QDateTime;
 
-// The current local date and time, as a picker set to now would hold it.
-SystemTime CurrentLocalTime();
-
 // Sets ViewSettings (latitude, dimmest magnitude, orientation) and the shown flags of the
 // figures and deep-sky objects from the options. The catalogues must be loaded. The latitude
 // not given comes from `settingsPath` when it holds a valid one, else 0. Returns false with a
