@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "catalog/sky_model.h"
 #include "chart/chart_annotations.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
+#include "chart/view_settings.h"
 
 namespace {
 
@@ -73,6 +75,14 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass,
     char text[80];
     std::snprintf(text, sizeof text, "Dimmest Star Magnitude: %3.1f", pass.view.dimmestMagnitude);
     surface.TextOut(margin, layout.magnitudeTextY, text);
+    // With a place, its lines follow one to a line; on screen they start below the magnitude
+    // scrollbar that sits under the magnitude caption.
+    int y = layout.magnitudeTextY;
+    if (mode == ChartScreen) y = std::max(y, ViewSettings.scrollBottom);
+    for (const std::string& line : PlaceCaptionLines(pass.view, pass.observer)) {
+        y += margin + layout.lineHeight;
+        surface.TextOut(margin, y, line);
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
+#include "chart/time_basis.h"
 
 HotSpot HotSpotTable[HotSpotCapacity];
 int HotSpotCount = 0;
@@ -135,11 +136,18 @@ std::string ChartInstantText(const SystemTime& time) {
     return text;
 }
 
+// The picker's time is civil time `offset` seconds ahead of UT (0 without a place: the clock time
+// is taken as Greenwich time on the observer's meridian); the UT date, carried across midnight,
+// month and year, and the view's longitude give the sidereal time and the bodies' places.
 Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitude) {
-    (void)view;
-    const double day = time.day + DecimalHours(time.hour, time.minute, time.second) / 24.0;
-    Observer observer = MakeObserver(latitude, 0.0, time.year, time.month, day);
-    ComputeBodyPositions(time.year, time.month, day);
+    const int offset = CivilOffsetSeconds(view, time);
+    const SystemTime ut =
+        offset == 0 ? time : ShiftSystemTime(time, -static_cast<long long>(offset));
+    const double day = ut.day + DecimalHours(ut.hour, ut.minute, ut.second) / 24.0;
+    Observer observer = MakeObserver(latitude, view.longitude, ut.year, ut.month, day);
+    observer.universalTime = ut;
+    observer.utcOffsetSeconds = offset;
+    ComputeBodyPositions(ut.year, ut.month, day);
     return observer;
 }
 

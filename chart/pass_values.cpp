@@ -3,6 +3,7 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
+#include "chart/time_basis.h"
 
 Observer MakeObserver(double latitude, double longitude, int year, int month, double day) {
     Observer observer;
@@ -17,4 +18,22 @@ void ObserverHorizon(const Observer& observer, double rightAscension, double dec
                      double& altitude, double& azimuth) {
     EquatorialToHorizonSinCos(rightAscension, declination, observer.siderealTime,
                               observer.sinLatitude, observer.cosLatitude, altitude, azimuth);
+}
+
+int CivilOffsetSeconds(const ChartView& view, const SystemTime& time) {
+    return view.zone ? view.zone->OffsetSeconds(time) : view.utcOffsetSeconds;
+}
+
+std::vector<std::string> PlaceCaptionLines(const ChartView& view, const Observer& observer) {
+    std::vector<std::string> lines;
+    if (!view.placeCaption) return lines;
+    if (!view.placeName.empty()) lines.push_back(view.placeName);
+    lines.push_back(LatitudeText(observer.latitude) + "  " + LongitudeText(-view.longitude));
+    if (view.zoneName.empty())
+        lines.push_back("UT");
+    else if (view.zoneName.rfind("UTC", 0) == 0)  // a fixed offset names itself
+        lines.push_back(view.zoneName);
+    else
+        lines.push_back(view.zoneName + " (" + UtcOffsetText(observer.utcOffsetSeconds) + ")");
+    return lines;
 }

@@ -4,12 +4,16 @@
 // it instead of recomputing it.
 #pragma once
 
+#include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "chart/label_choice.h"
 #include "chart/layout.h"
 #include "chart/view_settings.h"
+
+class CivilTimeRule;
 
 // Where the sky is seen from, and when: the latitude with its sine and cosine (taken once a pass
 // rather than once a star), the longitude and the local sidereal time of the pass.
@@ -19,6 +23,10 @@ struct Observer {
     double sinLatitude = 0.0;
     double cosLatitude = 1.0;
     double siderealTime = 0.0;  // hours, local
+    // The instant in UT that the picker's time stands for, and the offset of the picker's civil
+    // time from UT used to reach it (seconds, east positive; 0 when the picker shows UT).
+    SystemTime universalTime;
+    int utcOffsetSeconds = 0;
 };
 
 // The observer at `latitude` for the instant year/month/day (the day's fraction is the time of
@@ -37,7 +45,22 @@ struct ChartView {
     double orientationAzimuth = 180.0;
     double dimmestMagnitude = DefaultDimmestMagnitude;
     ChartLabels labels{};  // names, the Moon's phase and the legend; all off by default
+    // The place and the time basis. With the defaults the picker's time is taken as UT on the
+    // observer's meridian and no place is written on the chart, as the chart has always been.
+    double longitude = 0.0;                       // degrees, positive west
+    int utcOffsetSeconds = 0;                     // picker time minus UT, when `zone` is null
+    std::shared_ptr<const CivilTimeRule> zone{};  // the place's clocks, when it has a zone
+    bool placeCaption = false;  // write the place and the time basis under the captions
+    std::string placeName{};    // Latin-1, may be empty
+    std::string zoneName{};     // "Europe/London", "UTC+5:30"; empty: the picker shows UT
 };
+
+// Seconds the picker's civil time is ahead of UT at `time` under the view's time basis.
+int CivilOffsetSeconds(const ChartView& view, const SystemTime& time);
+
+// The caption lines that name the place and the time basis (none without a place): the name when
+// there is one, "51.51\xB0 N  0.13\xB0 W", and "Europe/London (UTC+1)" (or "UT").
+std::vector<std::string> PlaceCaptionLines(const ChartView& view, const Observer& observer);
 
 // The visibility rules of the chart, in one place: an object is drawn when it stands above the
 // horizon (strictly), and a star is marked when it is no fainter than the limit.

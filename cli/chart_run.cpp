@@ -11,7 +11,9 @@
 #include "catalog/sky_model.h"
 #include "chart/view_settings.h"
 #include "render/chart_export.h"
+#include "render/place.h"
 #include "render/settings_file.h"
+#include "render/zone_cities.h"
 
 namespace {
 
@@ -43,20 +45,6 @@ std::string Label(const PlacedObject& object, const ChartPassResult& pass) {
 
 }  // namespace
 
-SystemTime CurrentLocalTime() {
-    const QDateTime now = QDateTime::currentDateTime();
-    SystemTime time;
-    time.year = now.date().year();
-    time.month = now.date().month();
-    time.day = now.date().day();
-    time.dayOfWeek = now.date().dayOfWeek() % 7;  // Qt: Monday 1 .. Sunday 7; here Sunday 0
-    time.hour = now.time().hour();
-    time.minute = now.time().minute();
-    time.second = now.time().second();
-    time.milliseconds = now.time().msec();
-    return time;
-}
-
 bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
                   std::string& error) {
     std::vector<bool> shown(ConstellationCount, options.allFigures);
@@ -84,12 +72,56 @@ bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
     return true;
 }
 
-ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window) {
+bool ApplyPlaceOptions(const ChartOptions& options, const QDateTime& now, ChartView& view,
+                       SystemTime& time, std::string& error) {
+    std::optional<Place> place;
+    std::optional<double> latitude;
+    if (!options.place.empty()) {
+        const std::optional<ZoneCity> city = FindZoneCity(ZoneCities(), options.place);
+        if (!city) {
+            error =
+                "--place: no city of the time-zone database is called \"" + options.place + "\"";
+            const std::vector<std::string> close = CloseZoneCities(ZoneCities(), options.place);
+            for (std::size_t i = 0; i < close.size(); ++i)
+                error += (i == 0 ? "; the closest are " : ", ") + close[i];
+            return false;
+        }
+        place = Place{city->longitudeEast, city->zone, city->name};
+        latitude = city->latitude;
+    }
+    if (options.longitudeEast || !options.zone.empty()) {
+        if (!place) place = Place{};
+        if (options.longitudeEast) place->longitudeEast = *options.longitudeEast;
+        if (!options.zone.empty()) {
+            if (!ZoneFromName(options.zone)) {
+                error =
+                    "--zone must be an IANA time-zone name such as Europe/London, or "
+                    "UTC+hh:mm, not \"" +
+                    options.zone + "\"";
+                return false;
+            }
+            place->zone = options.zone;
+        }
+    }
+    if (latitude && !options.latitude) ViewSettings.latitude = *latitude;
+    if (place) ApplyPlace(view, *place);
+    if (options.time) {
+        time = *options.time;
+    } else if (!place) {
+        time = ToSystemTime(now.toLocalTime());
+    } else {
+        time = ClockTime(now, ZoneFromName(place->zone).value_or(QTimeZone(0)));
+    }
+    return true;
+}
+
+ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window,
+                               const ChartView& view) {
     QImage image(options.width, options.height, QImage::Format_RGB32);
     QPainter painter(&image);
     QtSurface surface(painter, RendererFont());
     const ExportJob job{options.width, options.height, options.print ? ChartPrinter : ChartScreen,
-                        window, RendererFont()};
+                        window,        RendererFont(), view};
     return RunExportPass(surface, job);
 }
 

@@ -8,8 +8,7 @@
 #include "chart/chart_pass.h"
 #include "cli/options.h"
 
-// The current local date and time, as a picker set to now would hold it.
-SystemTime CurrentLocalTime();
+class QDateTime;
 
 // Sets ViewSettings (latitude, dimmest magnitude, orientation) and the shown flags of the
 // figures and deep-sky objects from the options. The catalogues must be loaded. The latitude
@@ -17,9 +16,18 @@ SystemTime CurrentLocalTime();
 // message when a figure abbreviation names no constellation; nothing is changed then.
 bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath, std::string& error);
 
+// The place and time basis of the options, after ApplyOptions: --place names a city whose
+// latitude (unless --latitude is given), longitude and zone (unless given) are used; --longitude
+// and --zone set the view's time basis. `time` is --time, or now on the zone's clocks (UT with a
+// longitude alone, the local clock without either). Returns false with a message for a zone or
+// city that is not known (the message lists the closest city names); nothing is changed then.
+bool ApplyPlaceOptions(const ChartOptions& options, const QDateTime& now, ChartView& view,
+                       SystemTime& time, std::string& error);
+
 // Runs the pass onto an image of the options' size without writing it, so that the positions
 // are those of the picture the same options would export; returns what it placed.
-ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window);
+ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& window,
+                               const ChartView& view = ViewFromSettings());
 
 // One line per object the pass placed with a mark of its own, in the pass's order (stars by
 // catalogue number, shown deep-sky objects, then the bodies from Pluto to the Sun): label,

@@ -6,7 +6,7 @@
 #include "chart/view_settings.h"
 
 bool PrintFound(std::FILE* out, const std::string& name, const SystemTime& time,
-                std::string& error) {
+                const ChartView& view, std::string& error) {
     const ObjectIndex index = ObjectIndex::Build();
     const std::optional<FoundObject> object = index.Find(name);
     if (!object) {
@@ -17,7 +17,6 @@ bool PrintFound(std::FILE* out, const std::string& name, const SystemTime& time,
             error += (i == 0 ? "; close matches: " : ", ") + near[i];
         return false;
     }
-    const ChartView view = ViewFromSettings();
     const double latitude = ViewSettings.latitude;
     const RiseTransitSet times = NextRiseTransitSet(*object, time, view, latitude);
     const SkyPlace place = FoundPlace(*object, time, view, latitude);

@@ -6,11 +6,12 @@
 #include <string>
 
 #include "chart/layout.h"
+#include "chart/pass_values.h"
 
 // Looks `name` up among the loaded catalogues and prints one tab-separated line: label, altitude
 // and azimuth (degrees) at `time`, then the next rising, transit and setting as
-// YYYY-MM-DDTHH:MM:SS on the chart's clock, "-" where there is none. The view and latitude are
-// ViewSettings', as set from the options. An unknown name prints nothing and gives false, with a
-// message naming the close matches in `error`.
+// YYYY-MM-DDTHH:MM:SS on the chart's clock, "-" where there is none, for the chart's `view` and
+// ViewSettings' latitude, as set from the options. An unknown name prints nothing and gives false,
+// with a message naming the close matches in `error`.
 bool PrintFound(std::FILE* out, const std::string& name, const SystemTime& time,
-                std::string& error);
+                const ChartView& view, std::string& error);

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <cerrno>
 #include <clocale>
@@ -105,24 +106,28 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ApplyOptions(options, SettingsFileName, error)) return BadOptions(error);
 
-    const SystemTime time = options.time.value_or(CurrentLocalTime());
+    ChartView view = ViewFromSettings();
+    view.labels = options.labels;
+    SystemTime time;
+    if (!ApplyPlaceOptions(options, QDateTime::currentDateTime(), view, time, error))
+        return BadOptions(error);
     const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
     ChartPassResult pass;
     if (!options.output.empty()) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
-        job.view.labels = options.labels;
         job.result = &pass;
         if (options.night) job.pens = NightChartPens();
+        job.view = view;
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;
         }
     } else if (options.list) {
-        pass = RunPassForList(options, window);
+        pass = RunPassForList(options, window, view);
     }
     if (options.list) PrintPlacedObjects(stdout, pass);
-    if (!options.find.empty() && !PrintFound(stdout, options.find, time, error)) {
+    if (!options.find.empty() && !PrintFound(stdout, options.find, time, view, error)) {
         std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
         return Finish(2);
     }

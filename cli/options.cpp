@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "render/chart_export.h"
+#include "render/place.h"
 
 namespace {
 
@@ -174,7 +175,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         }
         const bool takesValue = name == "--latitude" || name == "--time" || name == "--magnitude" ||
                                 name == "--facing" || name == "--figures" || name == "--size" ||
-                                name == "-o" || name == "--find" || name == "--labels";
+                                name == "-o" || name == "--find" || name == "--labels" ||
+                                name == "--longitude" || name == "--zone" || name == "--place";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
             value = arguments[++i];
@@ -192,7 +194,22 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                     "(north), not " +
                     Quoted(*value));
             o.latitude = *latitude;
+        } else if (name == "--time" && *value == "now") {
+            o.time.reset();
+            o.timeNow = true;
+        } else if (name == "--longitude") {
+            const auto longitude = ParseLongitudeText(*value);
+            if (!longitude)
+                return fail(
+                    "--longitude must be degrees from -180 (west) to 180 (east), or unsigned "
+                    "with W or E after it (74.006W, 0.13E), not " +
+                    Quoted(*value));
+            o.longitudeEast = *longitude;
+        } else if (name == "--zone" || name == "--place") {
+            if (value->empty()) return fail(name + " needs a name");
+            (name == "--zone" ? o.zone : o.place) = *value;
         } else if (name == "--time") {
+            o.timeNow = false;
             const auto time = ParseTime(*value);
             if (!time)
                 return fail(
@@ -266,7 +283,14 @@ std::string UsageText() {
            "  --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the\n"
            "                     number in Settings.dat in this folder, else 0\n"
            "  --time YYYY-MM-DDTHH:MM:SS\n"
-           "                     date and time of the chart; default: now (local time)\n"
+           "                     date and time of the chart, or now; default: now. It is\n"
+           "                     civil time in the --zone given, else UT (the local clock's\n"
+           "                     time for now, when neither place nor zone is given)\n"
+           "  --longitude DEG    observer longitude, east positive (-180 to 180), or with W\n"
+           "                     or E after it (74.006W, 0.13E); default 0\n"
+           "  --zone NAME        time zone of --time: an IANA name (Europe/London) or UTC+hh:mm\n"
+           "  --place NAME       a city of the system's time-zone database (London, New York):\n"
+           "                     its latitude, longitude and zone, unless given separately\n"
            "  --magnitude M      dimmest star magnitude shown, 0 to 6.5; default 4.4\n"
            "  --facing DIR       direction at the bottom of the chart: N, NE, E, SE, S, SW, W\n"
            "                     or NW; default S\n"

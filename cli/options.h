@@ -27,6 +27,12 @@ struct ChartOptions {
     std::string find;      // a name to look up: where it stands and when it rises, transits, sets
     ChartLabels labels{};  // --labels: names, the Moon's phase, the legend; none by default
     bool night = false;    // the screen look in red on black
+    // The place and the time basis (none given: the time is taken as UT on the observer's
+    // meridian, as it always was).
+    std::optional<double> longitudeEast;  // degrees, east positive
+    std::string zone;                     // an IANA name or UTC+hh:mm, as given
+    std::string place;                    // a city of the time-zone database, as given
+    bool timeNow = false;                 // --time now
 };
 
 struct ParseResult {

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "chart/view_settings.h"
+#include "render/place.h"
 #include "render/qt_surface.h"
 
 QFont PrinterFont(const QFont& screenFont) {
@@ -23,4 +24,10 @@ void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QF
     QtSurface surface(painter, font);
     DrawChart(chartWindow, surface, ChartPrinter, ViewSettings.margin, pens.figurePen,
               pens.deepSkyPen, pens.skyDayBrush, pens.skyNightBrush);
+}
+
+void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font,
+                     const ChartPens& pens, const ChartView& view) {
+    QtSurface surface(painter, font);
+    DrawChartWithView(view, chartWindow, surface, ChartPrinter, pens);
 }

@@ -15,3 +15,6 @@ QFont PrinterFont(const QFont& screenFont);
 // on the painter's device.
 void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font,
                      const ChartPens& pens);
+// The same with a view of the caller's (the window's place and time basis).
+void DrawPrinterPage(QPainter& painter, const ChartWindow& chartWindow, const QFont& font,
+                     const ChartPens& pens, const ChartView& view);

@@ -27,9 +27,11 @@
 #include "shell/commands.h"
 #include "shell/label_menu.h"
 #include "shell/message_boxes.h"
+#include "shell/place_dialog.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
+#include "shell/time_controls.h"
 
 namespace {
 
@@ -109,6 +111,58 @@ MainWindow::MainWindow() {
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
     ApplyDisplayPreferences();
     SetUpKeyboard();
+    InstallPlaceAndTime();
+}
+
+// The place kept in the user's settings, the "Place..." item after "Settings..." and the "Time"
+// submenu after it. With a place the picker opens on the present in its zone.
+void MainWindow::InstallPlaceAndTime() {
+    time_ = new TimeControls(
+        picker_, [this] { return PickerZone(); }, this);
+    QAction* settings = FindCommandAction(menu_.menu, CommandSettings);
+    const QList<QAction*> actions = menu_.menu->actions();
+    const qsizetype at = actions.indexOf(settings);
+    QAction* before = at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr;
+    auto* placeAction = new QAction(QStringLiteral("Place..."), menu_.menu);
+    placeAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+    connect(placeAction, &QAction::triggered, this, &MainWindow::RunPlaceCommand);
+    menu_.menu->insertAction(before, placeAction);
+    addAction(placeAction);
+    menu_.menu->insertMenu(before, time_->BuildMenu(this));
+    startPlace_ = LoadPlace(*OpenUserSettings());
+    if (startPlace_) {
+        SetPlace(startPlace_);
+        time_->Now();
+    }
+}
+
+std::optional<QTimeZone> MainWindow::PickerZone() const {
+    if (!place_) return std::nullopt;
+    return ZoneFromName(place_->zone).value_or(QTimeZone(0));
+}
+
+// The picker keeps its clock reading across a change of place; with a place it holds plain UTC
+// fields, so that no reading is moved by the machine's own daylight-saving rules.
+void MainWindow::SetPlace(const std::optional<Place>& place) {
+    const QDateTime reading = picker_->dateTime();
+    place_ = place;
+    picker_->setTimeSpec(place_ ? Qt::UTC : Qt::LocalTime);
+    time_->ShowReading(reading);
+    Repaint();
+}
+
+void MainWindow::RunPlaceCommand() {
+    const std::optional<PlaceChoice> choice = PlaceDialogs()(this, ViewSettings.latitude, place_);
+    if (!choice) return;
+    ViewSettings.latitude = choice->latitude;
+    SetPlace(choice->place);
+}
+
+ChartView MainWindow::WindowView() const {
+    ChartView view = ViewFromSettings();
+    view.labels = labels_;
+    if (place_) ApplyPlace(view, *place_);
+    return view;
 }
 
 // The letter submenus go with the window: no constellation may keep pointing at them.
@@ -445,10 +499,10 @@ void MainWindow::ExecuteCommand(int command) {
             RunAboutDialog(this);
             return;
         case CommandAction::Export:
-            if (RunExportCommand(this, *this)) Repaint();
+            if (RunExportCommand(this, *this, WindowView())) Repaint();
             return;
         case CommandAction::Print:
-            if (RunPrintCommand(this, *this)) Repaint();
+            if (RunPrintCommand(this, *this, WindowView())) Repaint();
             return;
         case CommandAction::Exit:
             close();
@@ -477,11 +531,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The place (longitude, zone, name) is offered with the latitude and kept in the user's settings.
 void MainWindow::ShutDown() {
-    if (ViewSettings.latitude != ViewSettings.startLatitude &&
-        AskYesNo(this, SavePromptCaption, SavePromptText)) {
-        if (!WriteSettingsFile(ViewSettings.latitude, SettingsFileName))
+    const bool latitudeChanged = ViewSettings.latitude != ViewSettings.startLatitude;
+    const bool placeChanged = place_ != startPlace_;
+    if ((latitudeChanged || placeChanged) && AskYesNo(this, SavePromptCaption, SavePromptText)) {
+        if (latitudeChanged && !WriteSettingsFile(ViewSettings.latitude, SettingsFileName))
             ShowMessage({ProductName, CannotWriteSettingsMessage, MessageIcon::Error});
+        if (placeChanged) SavePlace(*OpenUserSettings(), place_);
     }
     ReleaseDrawingObjects();
     shutDown_ = true;

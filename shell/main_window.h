@@ -16,11 +16,13 @@
 #include "chart/layout.h"
 #include "chart/pass_values.h"
 #include "chart/rise_set.h"
+#include "render/place.h"
 #include "shell/night_mode.h"
 #include "shell/popup_menu.h"
 
 class QDateTimeEdit;
 class QScrollBar;
+class TimeControls;
 
 inline constexpr const char* MainWindowTitle = "Velquorran0.2    (right click below for menu)";
 inline constexpr const char* CannotStartMessage = "Sorry, I cannot get started!";
@@ -64,6 +66,15 @@ class MainWindow : public QWidget, public ChartWindow {
     // The object Find chose (none yet) and what the readout says of it.
     const std::optional<FoundObject>& foundObject() const { return found_; }
     const std::string& foundText() const { return foundText_; }
+
+    // The place beyond the latitude and the time commands. Without a place the picker shows the
+    // machine's local clock, taken as Greenwich time on the observer's meridian; with one it
+    // shows the place's civil time (UT when it has no zone).
+    const std::optional<Place>& place() const { return place_; }
+    void SetPlace(const std::optional<Place>& place);
+    void RunPlaceCommand();
+    ChartView WindowView() const;
+    TimeControls* timeControls() const { return time_; }
 
   signals:
     // After every chart pass painted on the window.
@@ -143,4 +154,9 @@ class MainWindow : public QWidget, public ChartWindow {
     QPoint keyPointer_{-1, -1};  // none until the mouse or a key places it
     bool keyPointerShown_ = false;
     DisplayPreferences display_;
+    void InstallPlaceAndTime();
+    std::optional<QTimeZone> PickerZone() const;
+    std::optional<Place> place_;
+    std::optional<Place> startPlace_;  // as read at start-up; compared at shut-down
+    TimeControls* time_ = nullptr;
 };

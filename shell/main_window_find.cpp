@@ -43,8 +43,9 @@ void MainWindow::UpdateFound(QPainter& painter) {
 void MainWindow::GoToFoundEvent(bool transit) {
     const std::optional<SystemTime>& at = transit ? foundTimes_.transit : foundTimes_.rising;
     if (!found_ || !at) return;
-    picker_->setDateTime(
-        QDateTime(QDate(at->year, at->month, at->day), QTime(at->hour, at->minute, at->second)));
+    // The picker's own time spec: with a place it holds the place's clock as plain UTC fields.
+    picker_->setDateTime(QDateTime(QDate(at->year, at->month, at->day),
+                                   QTime(at->hour, at->minute, at->second), picker_->timeSpec()));
 }
 
 // Off every hot spot: the nearest object drawn within reach, else what was found, else nothing.

@@ -53,5 +53,8 @@ ChartPassResult MainWindow::DrawChartForScreen(QPainter& painter) {
                                ? NightChartPens()
                                : ChartPens{ShellObjects.figurePen, ShellObjects.deepSkyPen,
                                            ShellObjects.skyDayBrush, ShellObjects.skyNightBrush};
-    return DrawChartWithPens(*this, surface, ChartScreen, ViewSettings.margin, pens);
+    ChartPassResult pass = ::RunChartPass(*this, surface, ChartScreen, ViewSettings.margin,
+                                          WindowView(), ViewSettings.latitude, pens);
+    ViewSettings.siderealTime = pass.observer.siderealTime;
+    return pass;
 }

@@ -133,7 +133,7 @@ QString WithDefaultSuffix(const QString& path, const QString& filter) {
 // file of the format the name's extension gives (SVG, PDF or PNG), anything else a metafile, as
 // the save dialog of the platform writes whatever name the user types. The file is replaced only
 // once complete; a failure is shown with the file's name.
-bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
+bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow, const ChartView& view) {
     const SaveChoice choice = SavePaths()(window, StartPath(), NameFilters());
     if (choice.path.isEmpty()) return false;
     const QString path = WithDefaultSuffix(choice.path, choice.filter);
@@ -144,7 +144,7 @@ bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
     ExportJob job{std::max(1, chartWindow.ClientWidth()), std::max(1, chartWindow.ClientHeight()),
                   ChartMetafile, chartWindow, ScreenFont(window)};
     job.pens = WindowPens();
-    job.view.labels = chartWindow.LabelChoice();
+    job.view = view;
     std::string error;
     if (!WriteChartFile(file, found != nullptr ? found : WriteEmfChart, job, error))
         ShowError(QString::fromStdString(error));
@@ -153,7 +153,7 @@ bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow) {
 
 // A fresh printer every time (the default printer and its defaults), the dialog, then one page.
 // Copies chosen in the dialog are not applied: exactly one page is printed.
-bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow) {
+bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow, const ChartView& view) {
     QPrinter printer(QPrinter::HighResolution);
     if (!Printers()(window, printer)) return false;
     printer.setCopyCount(1);
@@ -164,7 +164,7 @@ bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow) {
         ShowMessage(MessageRequest{"Could not print", "Could not print", MessageIcon::Error});
         return true;
     }
-    DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)), WindowPens());
+    DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)), WindowPens(), view);
     painter.end();
     return true;
 }

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "base/seam.h"
+#include "chart/chart_pass.h"
 #include "chart/layout.h"
 
 class QWidget;
@@ -21,12 +22,14 @@ class QPrinter;
 // there, and writes the chart in metafile mode at the window's client size. True when the window
 // should be repainted (a file was chosen, whether or not it could be written; a failure is shown
 // as a message naming the file); false when the dialog was cancelled and nothing happened.
-bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow);
+bool RunExportCommand(QWidget* window, const ChartWindow& chartWindow,
+                      const ChartView& view = ViewFromSettings());
 
 // "To Printer...": asks for a printer, starting from the default printer every time, and prints
 // the chart in printer mode on one page. True when the window should be repainted; false when
 // the dialog was cancelled. A printer that cannot be started shows "Could not print".
-bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow);
+bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow,
+                     const ChartView& view = ViewFromSettings());
 
 // The save dialog's answer: the path chosen (empty when cancelled) and the name filter that was
 // selected when the user accepted.

@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core                        # the same text metrics on every machine
     emf2svg                                  # independent reader of exported metafiles
     python3                                  # catalogue generator and its check
+    tzdata                                   # time zones and the city list of --place
     clang-14 libclang-rt-14-dev              # libFuzzer targets
     xvfb xauth                               # a display for the window on a headless machine
     desktop-file-utils dpkg-dev file man-db  # packaging checks

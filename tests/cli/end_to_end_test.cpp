@@ -31,6 +31,16 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
         {"\"$0\"" + at + "--find Betelguese", 2, "", "close matches: Betelgeuse", "", 0, ""},
         {"QT_QPA_PLATFORM=xcb DISPLAY= \"$0\" -o a.png", 0, "", "", "a.png", 12,
          QByteArray("IHDR\0\0\x04\xb0\0\0\x03\x84", 12)},
+        // A city, a zone in summer time and UTC+14 across the date line give the same sky as
+        // their coordinates at the UT instant.
+        {"a=$(\"$0\" --list --place LONDON --time 2024-07-01T23:00:00) && b=$(\"$0\" --list "
+         "--latitude 51.508333333333333 --longitude 0.125277777777777778W --time "
+         "2024-07-01T22:00:00) && c=$(\"$0\" --list --zone UTC+14:00 --longitude 157.4 --time "
+         "2025-01-01T05:00:00) && d=$(\"$0\" --list --longitude 157.4E --time "
+         "2024-12-31T15:00:00) && [ \"$a\" = \"$b\" ] && [ \"$c\" = \"$d\" ] && [ \"$a\" != "
+         "\"$c\" ] && echo same",
+         0, "same", "", "", 0, ""},
+        {"\"$0\" --list --place Lndon", 2, "", "the closest are London", "", 0, ""},
         {"\"$0\" -o chart.png --latitude 95", 2, "", "velquorran-chart: --latitude", "", 0, ""},
         {"\"$0\" -o chart.png --figures Ori,Xyz", 2, "", "\"Xyz\"", "", 0, ""},
         {"\"$0\" -o chart.gif", 2, "", "velquorran-chart: the output", "", 0, ""},

@@ -26,6 +26,9 @@ std::string Describe(const ParseResult& r) {
     if (l != ChartLabels{})
         s << " labels " << l.stars << l.constellations << l.allConstellations << l.bodies
           << l.deepSky << l.legend;
+    if (o.longitudeEast) s << " lon " << *o.longitudeEast;
+    if (o.timeNow || !o.zone.empty() || !o.place.empty())
+        s << " now " << o.timeNow << " zone " << o.zone << " place " << o.place;
     return s.str();
 }
 
@@ -49,6 +52,12 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--find", "Sirius"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0000 1200x900 "},
         {{"--list", "--labels", "planets,all,legend"},
          "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  labels 110111"},
+        {{"--list", "--longitude", "74.006W", "--time", "2024-01-15T21:00:00", "--time=now",
+          "--zone", "UTC+5:30", "--place=new york"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  lon -74.006 now 1 zone "
+         "UTC+5:30 place new york"},
+        {{"--list", "--longitude", "181E"}, "!--longitude"},
+        {{"--list", "--zone="}, "!--zone needs a name"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},

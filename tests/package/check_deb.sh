@@ -12,7 +12,7 @@ deb=$(ls "$scratch"/deb/velquorran_*.deb)
 echo "built $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6gui6 libqt6core6 fonts-dejavu-core; do
+for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6gui6 libqt6core6 fonts-dejavu-core tzdata; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
@@ -42,6 +42,9 @@ grep -q "Settings.dat" <(zcat "$root/usr/share/man/man1/velquorran-chart.1.gz") 
 cd "$scratch/work"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
     --time 2024-06-01T22:00:00 -o chart.png || fail "the installed renderer failed"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --place "new york" --time now --list \
+    >list.txt || fail "the installed renderer does not know New York"
+[ -s list.txt ] || fail "the list for New York is empty"
 size=$(stat -c %s chart.png)
 [ "$size" -gt 10000 ] || fail "chart.png is only $size bytes"
 [ "$(head -c 8 chart.png | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "chart.png is not a PNG"

@@ -1,0 +1,84 @@
+// Calendar arithmetic of the time basis and the caption's wording of places and offsets.
+#include "chart/time_basis.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+// Howard Hinnant's days_from_civil: the proleptic Gregorian calendar counted in 400-year eras of
+// 146097 days, the year taken from March so that the leap day ends it.
+long long DaysFromCivil(int year, int month, int day) {
+    const long long y = static_cast<long long>(year) - (month <= 2 ? 1 : 0);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yearOfEra = y - era * 400;  // [0, 399]
+    const long long dayOfYear =
+        (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;  // [0, 365]
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// The inverse, civil_from_days.
+void CivilFromDays(long long days, int& year, int& month, int& day) {
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long dayOfEra = days - era * 146097;
+    const long long yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long mp = (5 * dayOfYear + 2) / 153;
+    day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+SystemTime ShiftSystemTime(const SystemTime& time, long long seconds) {
+    constexpr long long Day = 86400;
+    const long long total = DaysFromCivil(time.year, time.month, time.day) * Day +
+                            time.hour * 3600LL + time.minute * 60LL + time.second + seconds;
+    long long days = total / Day;
+    long long rest = total % Day;
+    if (rest < 0) {
+        rest += Day;
+        --days;
+    }
+    SystemTime shifted = time;
+    CivilFromDays(days, shifted.year, shifted.month, shifted.day);
+    shifted.hour = static_cast<int>(rest / 3600);
+    shifted.minute = static_cast<int>(rest / 60 % 60);
+    shifted.second = static_cast<int>(rest % 60);
+    shifted.dayOfWeek = static_cast<int>(((days + 4) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
+    return shifted;
+}
+
+std::string UtcOffsetText(int offsetSeconds) {
+    if (offsetSeconds == 0) return "UTC";
+    const int minutes = std::abs(offsetSeconds) / 60;
+    char text[32];
+    if (minutes % 60 == 0)
+        std::snprintf(text, sizeof text, "UTC%c%d", offsetSeconds < 0 ? '-' : '+', minutes / 60);
+    else
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d", offsetSeconds < 0 ? '-' : '+',
+                      minutes / 60, minutes % 60);
+    return text;
+}
+
+namespace {
+
+std::string HemisphereText(double degrees, char positive, char negative) {
+    char text[40];
+    // Rounded first, so that -0.001 reads "0.00 N" rather than "0.00 S".
+    const double rounded = std::round(degrees * 100.0) / 100.0;
+    std::snprintf(text, sizeof text, "%.2f\xB0 %c", std::fabs(rounded),
+                  rounded < 0 ? negative : positive);
+    return text;
+}
+
+}  // namespace
+
+std::string LatitudeText(double degrees) {
+    return HemisphereText(degrees, 'N', 'S');
+}
+
+std::string LongitudeText(double degreesEast) {
+    return HemisphereText(degreesEast, 'E', 'W');
+}
