@@ -17,6 +17,7 @@
 #include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
+#include "chart/precise_sky.h"
 
 HotSpot HotSpotTable[HotSpotCapacity];
 int HotSpotCount = 0;
@@ -74,8 +75,10 @@ std::optional<PlacedObject> PlaceAboveHorizon(Object& object, PlacedKind kind, i
     PlacedObject placed;
     placed.kind = kind;
     placed.index = index;
-    ObserverHorizon(observer, object.rightAscension, object.declination, placed.altitude,
-                    placed.azimuth);
+    double rightAscension = 0.0, declination = 0.0;
+    CataloguePlace(observer, object.rightAscension, object.declination, rightAscension,
+                   declination);
+    ObserverHorizon(observer, rightAscension, declination, placed.altitude, placed.azimuth);
     if (!AboveHorizon(placed.altitude)) return std::nullopt;
     object.visible = true;
     placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,
@@ -125,7 +128,8 @@ void MessageBoxFormatted(const char* caption, const char* format, ...) {
 }
 
 ChartView ViewFromSettings() {
-    return ChartView{ViewSettings.orientationAzimuth, ViewSettings.dimmestMagnitude};
+    return ChartView{ViewSettings.orientationAzimuth, ViewSettings.dimmestMagnitude,
+                     ViewSettings.precisePositions};
 }
 
 std::string ChartInstantText(const SystemTime& time) {
@@ -136,10 +140,10 @@ std::string ChartInstantText(const SystemTime& time) {
 }
 
 Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitude) {
-    (void)view;
     const double day = time.day + DecimalHours(time.hour, time.minute, time.second) / 24.0;
     Observer observer = MakeObserver(latitude, 0.0, time.year, time.month, day);
     ComputeBodyPositions(time.year, time.month, day);
+    if (view.precise) ApplyPreciseSky(observer, time.year, time.month, day);
     return observer;
 }
 

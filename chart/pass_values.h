@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "astro/precise.h"
 #include "chart/layout.h"
 #include "chart/view_settings.h"
 
@@ -18,6 +19,8 @@ struct Observer {
     double sinLatitude = 0.0;
     double cosLatitude = 1.0;
     double siderealTime = 0.0;  // hours, local
+    // Catalogue (J2000) places to the equator of date: active only for precise positions.
+    EquatorOfDate equatorOfDate;
 };
 
 // The observer at `latitude` for the instant year/month/day (the day's fraction is the time of
@@ -35,6 +38,7 @@ void ObserverHorizon(const Observer& observer, double rightAscension, double dec
 struct ChartView {
     double orientationAzimuth = 180.0;
     double dimmestMagnitude = DefaultDimmestMagnitude;
+    bool precise = false;  // precise positions (astro/precise.h) instead of the model's
 };
 
 // The visibility rules of the chart, in one place: an object is drawn when it stands above the

@@ -141,6 +141,32 @@ TEST_F(ChartPassTest, DrawChartTakesTheViewSettingsAndLeavesTheSiderealTime) {
     EXPECT_NEAR(ViewSettings.siderealTime, 8.1573, 1e-3);
 }
 
+TEST_F(ChartPassTest, PrecisePositionsPlaceOfDateAndLeaveTheCatalogueForTheNextPass) {
+    // At the pole the altitude is the declination. A star on the J2000 equator at 0 h stands
+    // 0.134 deg north of it by this evening (precession, 20" a year): up only with precise
+    // positions. Jupiter's apparent declination of date, by astronomy-engine, 14.7481 deg.
+    SetStar(1, "Equator", 3.0, 0.0);
+    const auto run = [&](bool precise) {
+        return PlaceChartObjects(FixedChartWindow(800, 600, Evening), surface, ChartScreen, 3,
+                                 ChartView{180, 6.5, precise}, 90);
+    };
+    const ChartPassResult precise = run(true);
+    ASSERT_EQ(precise.placed.front().kind, PlacedKind::Star);
+    EXPECT_NEAR(precise.placed.front().altitude, 0.134, 0.005);
+    const auto jupiter = [](const ChartPassResult& pass) {
+        for (const PlacedObject& o : pass.placed)
+            if (o.kind == PlacedKind::Body && o.index == JupiterRow) return o.altitude;
+        return -99.0;
+    };
+    EXPECT_NEAR(jupiter(precise), 14.7481, 1.0 / 60);
+    EXPECT_EQ(std::string(precise.hotSpots[precise.placed.front().hotSpot].text), "  1: Equator");
+    EXPECT_EQ(StarTable[1].declination, 0.0);
+    const ChartPassResult model = run(false);
+    EXPECT_FALSE(StarTable[1].visible);
+    EXPECT_EQ(model.placed.front().kind, PlacedKind::Body);
+    EXPECT_GT(std::fabs(jupiter(model) - 14.7481), 0.1);
+}
+
 TEST_F(ChartPassTest, FindHotSpotGivesTheLastEntryThatHoldsThePointer) {
     // clang-format off
     HotSpotTable[0] = {100, 100, 5, "first"}, HotSpotTable[1] = {103, 104, 5, "second"};
