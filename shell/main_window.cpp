@@ -26,6 +26,7 @@
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
 #include "shell/message_boxes.h"
+#include "shell/preferences.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
@@ -102,6 +103,8 @@ MainWindow::MainWindow() {
     menu_ = BuildPopupMenu(this);
     ShellObjects.popupMenu = menu_.menu;
     FillLetterSubmenus(menu_);
+    LoadPreferences();
+    AddPreferenceItems(menu_.menu);
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
 }
@@ -398,6 +401,10 @@ void MainWindow::Scroll(int code, int thumbPosition) {
 }
 
 void MainWindow::ExecuteCommand(int command) {
+    if (ApplyPreferenceCommand(menu_.menu, command)) {
+        Repaint();
+        return;
+    }
     const CommandOutcome outcome = DispatchCommand(command);
     switch (outcome.action) {
         case CommandAction::None:

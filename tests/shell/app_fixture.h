@@ -13,6 +13,7 @@
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
+#include "shell/preferences.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"

@@ -153,6 +153,23 @@ TEST_F(AppTest, PopupMenuCommandsChangeTheChart) {
     EXPECT_TRUE(checked(0) && checked(ConstellationCount - 1));
 }
 
+// "Precise Positions" flips the choice, repaints, and is remembered for the next window; the
+// next pass moves the bodies to the other places (the Moon's precise and model places differ).
+TEST_F(AppTest, PrecisePositionsIsCheckableAndRemembered) {
+    QSettings("velquorran", "velquorran").clear();
+    for (bool expected : {true, false}) {
+        MainWindow& window = OpenWindow();
+        QAction* item = FindCommandAction(window.popupMenu(), CommandPrecisePositions);
+        ASSERT_TRUE(item && item->isCheckable() && item->isChecked() != expected);
+        const double moon = BodyTable[MoonRow].rightAscension;
+        window.ExecuteCommand(CommandPrecisePositions);
+        EXPECT_TRUE(item->isChecked() == expected && Repainted());
+        EXPECT_NE(BodyTable[MoonRow].rightAscension, moon);
+        ResetViewSettings();
+    }
+    EXPECT_FALSE(QSettings("velquorran", "velquorran").value("chart/precisePositions").toBool());
+}
+
 // About opens its box and does not repaint. To File and To Printer, offered the last path,
 // repaint unless cancelled; a failed write or printer is reported.
 TEST_F(AppTest, AboutToFileAndToPrinterCommands) {
