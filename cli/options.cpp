@@ -208,6 +208,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.output = *value;
         } else if (name == "--list") {
             o.list = true;
+        } else if (name == "--precise") {
+            o.precise = true;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
@@ -240,6 +242,9 @@ std::string UsageText() {
            "\n"
            "  --list             list what is above the horizon: label, altitude and azimuth\n"
            "                     (degrees), x and y on the chart, separated by tabs\n"
+           "  --precise          precise positions: the Sun, Moon and planets to Neptune from\n"
+           "                     ERFA, the stars precessed to the date; the list adds right\n"
+           "                     ascension (hours) and declination (degrees) of date\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"

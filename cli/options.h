@@ -22,6 +22,7 @@ struct ChartOptions {
     bool print = false;  // the printer look
     std::string output;  // empty: no file
     bool list = false;
+    bool precise = false;  // precise positions instead of the model's
     bool help = false;
 };
 

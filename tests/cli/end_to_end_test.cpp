@@ -25,6 +25,8 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
         {"\"$0\"" + at + "--size 700x500 -o chart.emf", 0, "", "", "chart.emf", 40, " EMF"},
         // label, altitude, azimuth, x, y: Sirius low in the south-south-east.
         {"\"$0\"" + at + "--list", 0, "\n2491: Sirius (Canis_Major)\t16.", "", "", 0, ""},
+        // ... and its place of date (astronomy-engine: 6.770299 h, -16.740249 deg).
+        {"\"$0\"" + at + "--precise --list", 0, "\t6.7703\t-16.740\n", "", "", 0, ""},
         {"\"$0\" --help", 0, "Usage: velquorran-chart", "", "", 0, ""},
         {"QT_QPA_PLATFORM=xcb DISPLAY= \"$0\" -o a.png", 0, "", "", "a.png", 12,
          QByteArray("IHDR\0\0\x04\xb0\0\0\x03\x84", 12)},

@@ -21,7 +21,7 @@ std::string Describe(const ParseResult& r) {
     s << " figures " << o.allFigures;
     for (const std::string& f : o.figures) s << " " << f;
     s << " flags " << o.deepSky << o.print << o.list << o.help << " " << o.width << "x" << o.height
-      << " " << o.output;
+      << " " << o.output << (o.precise ? " precise" : "");
     return s.str();
 }
 
@@ -42,6 +42,8 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
           "100x10000", "--magnitude", "0"},
          "lat 999 mag 0 facing 180 time 2000-2-29 day 2 23:59:59 figures 0 flags 0010 100x10000 "},
         {{"--help"}, "lat 999 mag 4.4 facing 180 figures 0 flags 0001 1200x900 "},
+        {{"--precise", "--list"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  precise"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
