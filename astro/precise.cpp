@@ -5,6 +5,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/orbits.h"
@@ -23,26 +24,11 @@ TwoPartDate Split(double jd) {
     return {ERFA_DJM0, jd - ERFA_DJM0};
 }
 
-// eraPlan94's planet numbers: 1 Mercury, 2 Venus, 3 Earth-Moon barycentre, 4 Mars ... 8 Neptune.
+// eraPlan94's planet numbers by BodyTable row: 1 Mercury, 2 Venus, 4 Mars ... 8 Neptune (3 is
+// the Earth-Moon barycentre); 0 for the rows it does not give.
 int Plan94Number(int row) {
-    switch (row) {
-        case MercuryRow:
-            return 1;
-        case VenusRow:
-            return 2;
-        case MarsRow:
-            return 4;
-        case JupiterRow:
-            return 5;
-        case SaturnRow:
-            return 6;
-        case UranusRow:
-            return 7;
-        case NeptuneRow:
-            return 8;
-        default:
-            return 0;
-    }
+    constexpr int numbers[BodyCount] = {0, 0, 0, 1, 2, 4, 5, 6, 7, 8, 0};
+    return row >= 0 && row < BodyCount ? numbers[row] : 0;
 }
 
 // out = m p.
@@ -183,16 +169,43 @@ void ToEquatorOfDate(const EquatorOfDate& equator, double rightAscension, double
     ToSpherical(q, dateRightAscension, dateDeclination);
 }
 
+void SetHorizon(EquatorOfDate& equator, double siderealTime, double latitude) {
+    const double t = siderealTime / HoursPerRadian, f = latitude * ERFA_DD2R;
+    const double ct = std::cos(t), st = std::sin(t), cf = std::cos(f), sf = std::sin(f);
+    // The hour-angle frame: x toward the meridian, y toward the east point (y = -cos d sin H);
+    // then up = cos f x + sin f z, north = -sin f x + cos f z, east = y.
+    const double turn[3][3] = {{cf * ct, cf * st, sf}, {-sf * ct, -sf * st, cf}, {-st, ct, 0}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            equator.horizon[i][j] = turn[i][0] * equator.matrix[0][j] +
+                                    turn[i][1] * equator.matrix[1][j] +
+                                    turn[i][2] * equator.matrix[2][j];
+}
+
+void J2000ToHorizon(const EquatorOfDate& equator, double rightAscension, double declination,
+                    double& altitude, double& azimuth) {
+    const double a = rightAscension / HoursPerRadian, d = declination * ERFA_DD2R;
+    const double cd = std::cos(d);
+    const double p[3] = {cd * std::cos(a), cd * std::sin(a), std::sin(d)};
+    double h[3];
+    Rotate(equator.horizon, p, h);
+    altitude = std::asin(std::clamp(h[0], -1.0, 1.0)) * ERFA_DR2D;
+    azimuth = std::atan2(h[2], h[1]) * ERFA_DR2D;
+    if (azimuth < 0.0) azimuth += 360.0;
+    if (azimuth >= 360.0) azimuth = 0.0;
+}
+
 PreciseSky MakePreciseSky(double jdUtc) {
     PreciseSky sky;
     sky.jdUtc = jdUtc;
     sky.jdTt = jdUtc + TtMinusUt(jdUtc) / ERFA_DAYSEC;
     const TwoPartDate ut = Split(jdUtc), tt = Split(sky.jdTt);
-    eraPnm06a(tt.whole, tt.rest, sky.equator.matrix);
+    eraPnm00b(tt.whole, tt.rest, sky.equator.matrix);
     sky.equator.active = true;
     sky.apparentSiderealTime =
         eraGst06(ut.whole, ut.rest, tt.whole, tt.rest, sky.equator.matrix) * HoursPerRadian;
     if (sky.apparentSiderealTime >= 24.0) sky.apparentSiderealTime = 0.0;
+    eraEpv00(tt.whole, tt.rest, sky.earthHeliocentric, sky.earthBarycentric);
     return sky;
 }
 
@@ -211,21 +224,21 @@ bool PreciseBodyPlace(const PreciseSky& sky, int row, const std::optional<Geodet
         const double tau = eraPm(pv[0]) / ERFA_DC;
         for (int i = 0; i < 3; ++i) direction[i] = pv[0][i] - tau * pv[1][i];
     } else {
-        double heliocentric[2][3], barycentric[2][3];
-        eraEpv00(tt.whole, tt.rest, heliocentric, barycentric);
+        double earth[3] = {sky.earthHeliocentric[0][0], sky.earthHeliocentric[0][1],
+                           sky.earthHeliocentric[0][2]};
         double geometric[3];
         if (row == SunRow) {
-            eraSxp(-1.0, heliocentric[0], geometric);
+            eraSxp(-1.0, earth, geometric);
         } else {
-            PlanetFromEarth(tt, Plan94Number(row), heliocentric[0], geometric);
+            PlanetFromEarth(tt, Plan94Number(row), earth, geometric);
         }
         // Aberration: the direction of the light as seen by an observer moving with the Earth's
         // barycentric velocity v (in units of c), bm1 = sqrt(1 - |v|^2).
         double unit[3], velocity[3], distance = 0.0;
         eraPn(geometric, &distance, unit);
-        eraSxp(1.0 / ERFA_DC, barycentric[1], velocity);
+        for (int i = 0; i < 3; ++i) velocity[i] = sky.earthBarycentric[1][i] / ERFA_DC;
         const double speed = eraPm(velocity);
-        eraAb(unit, velocity, eraPm(heliocentric[0]), std::sqrt(1.0 - speed * speed), direction);
+        eraAb(unit, velocity, eraPm(earth), std::sqrt(1.0 - speed * speed), direction);
     }
     double ofDate[3];
     Rotate(sky.equator.matrix, direction, ofDate);

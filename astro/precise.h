@@ -18,18 +18,33 @@ double TtMinusUt(double jdUtc);
 // Delta T = TT - UT in seconds for a decimal year, by Espenak and Meeus (2006).
 double DeltaTEspenakMeeus(double year);
 
-// The rotation from the mean equator and equinox of J2000 (the catalogue's frame) to the true
-// equator and equinox of a date: frame bias, precession (IAU 2006) and nutation (IAU 2000A),
-// ERFA's eraPnm06a. Inactive, it stands for "no rotation": places are used as given.
+// The rotations of the catalogue's places for one chart: from the mean equator and equinox of
+// J2000 to the true equator and equinox of the date (frame bias, precession and nutation, ERFA's
+// eraPnm00b: IAU 2000 with the 2000B nutation, within a few milliseconds of arc of the full
+// 2000A series at fifty times its speed), and on to an observer's horizon. Inactive, it stands
+// for "no rotation": places are used as given.
 struct EquatorOfDate {
     bool active = false;
     double matrix[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    // J2000 to the horizon of a local sidereal time and latitude, rows (up, north, east):
+    // matrix turned by the sidereal time about the pole, then tilted by the latitude.
+    double horizon[3][3] = {};
 };
 
 // A J2000 right ascension (hours) and declination (degrees) on the equator of date; unchanged
 // when the rotation is inactive. Right ascension in [0, 24).
 void ToEquatorOfDate(const EquatorOfDate& equator, double rightAscension, double declination,
                      double& dateRightAscension, double& dateDeclination);
+
+// Sets the horizon rotation for a local sidereal time (hours) and latitude (degrees).
+void SetHorizon(EquatorOfDate& equator, double siderealTime, double latitude);
+
+// Altitude (degrees, [-90, 90]) and azimuth (degrees from north through east, [0, 360)) of a
+// J2000 place under the horizon rotation: the numbers EquatorialToHorizon gives for the place of
+// date, in one rotation of the place's direction instead of a conversion to the equator of date
+// and another to the horizon.
+void J2000ToHorizon(const EquatorOfDate& equator, double rightAscension, double declination,
+                    double& altitude, double& azimuth);
 
 // A place on the Earth for the topocentric Moon: geodetic latitude (degrees, north positive) and
 // longitude (degrees, positive west, the sidereal-time convention), on the WGS84 ellipsoid at sea
@@ -43,12 +58,14 @@ struct GeodeticSite {
 struct PreciseSky {
     double jdUtc = 0.0;
     double jdTt = 0.0;
-    EquatorOfDate equator;              // J2000 -> true equator and equinox of date
-    double apparentSiderealTime = 0.0;  // Greenwich, hours [0, 24)
+    EquatorOfDate equator;                // J2000 -> true equator and equinox of date
+    double apparentSiderealTime = 0.0;    // Greenwich, hours [0, 24)
+    double earthHeliocentric[2][3] = {};  // eraEpv00: position (AU), velocity (AU/day)
+    double earthBarycentric[2][3] = {};
 };
 
-// TT, the rotation to the equator of date and the apparent sidereal time (eraGst06 with that
-// rotation) for a UTC Julian date.
+// TT, the rotation to the equator of date, the apparent sidereal time (eraGst06 with that
+// rotation) and the Earth's motion for a UTC Julian date.
 PreciseSky MakePreciseSky(double jdUtc);
 
 // The precise bodies, by BodyTable row (orbits.h): Sun, Moon and Mercury to Neptune.

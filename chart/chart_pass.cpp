@@ -75,10 +75,8 @@ std::optional<PlacedObject> PlaceAboveHorizon(Object& object, PlacedKind kind, i
     PlacedObject placed;
     placed.kind = kind;
     placed.index = index;
-    double rightAscension = 0.0, declination = 0.0;
-    CataloguePlace(observer, object.rightAscension, object.declination, rightAscension,
-                   declination);
-    ObserverHorizon(observer, rightAscension, declination, placed.altitude, placed.azimuth);
+    CatalogueHorizon(observer, object.rightAscension, object.declination, placed.altitude,
+                     placed.azimuth);
     if (!AboveHorizon(placed.altitude)) return std::nullopt;
     object.visible = true;
     placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,

@@ -9,6 +9,7 @@ void ApplyPreciseSky(Observer& observer, int year, int month, double day) {
     observer.siderealTime =
         ReduceToRange(sky.apparentSiderealTime - observer.longitude / 15.0, 24.0);
     observer.equatorOfDate = sky.equator;
+    SetHorizon(observer.equatorOfDate, observer.siderealTime, observer.latitude);
     std::optional<GeodeticSite> site;
     if (observer.longitude != 0.0) site = GeodeticSite{observer.latitude, observer.longitude};
     for (int row = SunRow; row <= PlutoRow; ++row) {

@@ -13,6 +13,18 @@
 // the meridian's own time and not where the observer stands.
 void ApplyPreciseSky(Observer& observer, int year, int month, double day);
 
+// Altitude and azimuth (degrees) of a catalogue object's J2000 place as the observer sees it:
+// ObserverHorizon of the place itself, or with precise positions of its place of date (in one
+// rotation, J2000ToHorizon).
+inline void CatalogueHorizon(const Observer& observer, double rightAscension, double declination,
+                             double& altitude, double& azimuth) {
+    if (observer.equatorOfDate.active) {
+        J2000ToHorizon(observer.equatorOfDate, rightAscension, declination, altitude, azimuth);
+    } else {
+        ObserverHorizon(observer, rightAscension, declination, altitude, azimuth);
+    }
+}
+
 // A catalogue object's place for the pass: its J2000 right ascension (hours) and declination
 // (degrees) on the observer's equator of date, or unchanged without precise positions.
 inline void CataloguePlace(const Observer& observer, double rightAscension, double declination,

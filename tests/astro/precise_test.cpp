@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/calendar.h"
+#include "astro/coordinates.h"
 #include "astro/orbits.h"
 #include "astro/planets.h"
 #include "astro_fixture.h"
@@ -117,6 +118,23 @@ TEST(PreciseTime, TtMinusUtFromLeapSecondsAndOutsideThem) {
     for (double edge : {-500.0, 500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0,
                         1961.0, 1986.0, 2005.0, 2050.0, 2150.0})
         EXPECT_NEAR(DeltaTEspenakMeeus(edge - 1e-9), DeltaTEspenakMeeus(edge), 0.5) << edge;
+}
+
+TEST(PreciseHorizon, OneRotationGivesTheHorizonOfThePlaceOfDate) {
+    // Places (hours, degrees) and observers (sidereal time, latitude) in every quadrant.
+    const double rows[][4] = {{2.5, 89.3, 3.0, 51.5},     {6.75, -16.7, 4.0, 51.5},
+                              {14.26, 19.2, 20.0, -33.9}, {18.6, 38.8, 12.0, 0.0},
+                              {12.4, -63.1, 11.0, -89.0}, {0.0, 0.0, 23.9, 30.0}};
+    EquatorOfDate equator = MakePreciseSky(JulianDate(2076, 9, 30.5)).equator;
+    for (const auto& r : rows) {
+        SetHorizon(equator, r[2], r[3]);
+        double ra = 0, dec = 0, altitude = 0, azimuth = 0, refAltitude = 0, refAzimuth = 0;
+        ToEquatorOfDate(equator, r[0], r[1], ra, dec);
+        EquatorialToHorizon(ra, dec, r[2], r[3], refAltitude, refAzimuth);
+        J2000ToHorizon(equator, r[0], r[1], altitude, azimuth);
+        EXPECT_NEAR(altitude, refAltitude, 1e-7) << r[0];
+        EXPECT_NEAR(std::remainder(azimuth - refAzimuth, 360.0), 0.0, 1e-6) << r[0];
+    }
 }
 
 TEST(PreciseMoon, SeenFromASiteItStandsLowerByItsParallax) {
