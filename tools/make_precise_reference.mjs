@@ -70,7 +70,7 @@ for (const text of instants) {
         const ofDate = Astronomy.EquatorFromVector(Astronomy.RotateVector(rotation, j2000));
         lines.push(`body,${body},${text},${fmt(ofDate.ra)},${fmt(ofDate.dec)},,`);
     }
-    lines.push(`gast,,${text},${fmt(Astronomy.SiderealTime(time))},,,`);
+    lines.push(`gast,Greenwich,${text},${fmt(Astronomy.SiderealTime(time))},,,`);
 }
 for (const text of starInstants) {
     const time = timeOf(text);
