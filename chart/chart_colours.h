@@ -36,7 +36,10 @@ struct ChartPens {
 
 // The night look's set: everything of the screen look in reds on black.
 inline constexpr ChartPens NightChartPens() {
-    return ChartPens{Pen{NightFigureColour, 1}, Pen{NightDeepSkyColour, 1},
-                     Brush{NightSkyDayColour},  Brush{NightSkyNightColour},
-                     NightInkColour,            NightBackgroundColour};
+    return ChartPens{Pen{NightFigureColour, 1},
+                     Pen{NightDeepSkyColour, 1},
+                     Brush{NightSkyDayColour},
+                     Brush{NightSkyNightColour},
+                     NightInkColour,
+                     NightBackgroundColour};
 }

@@ -89,9 +89,9 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass,
 
 // Draws the chart from what PlaceChartObjects placed. The sky is the day brush while the Sun is
 // above the horizon, else the night brush (white on paper). Screen: the pens' ink (white) for
-// stars and text, on their paper (the window's green); metafile: two white corner pixels and a frame in the surface's default pen
-// and brush so that the picture keeps the full page size; printer: black on white, stars as
-// circles scaled to the printer's font.
+// stars and text, on their paper (the window's green); metafile: two white corner pixels and a
+// frame in the surface's default pen and brush so that the picture keeps the full page size;
+// printer: black on white, stars as circles scaled to the printer's font.
 void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
                       const ChartPens& pens) {
     const ChartLayout& layout = pass.layout;

@@ -17,6 +17,7 @@
 #include "base/messages.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
+#include "chart/precise_sky.h"
 #include "chart/time_basis.h"
 
 HotSpot HotSpotTable[HotSpotCapacity];
@@ -75,8 +76,8 @@ std::optional<PlacedObject> PlaceAboveHorizon(Object& object, PlacedKind kind, i
     PlacedObject placed;
     placed.kind = kind;
     placed.index = index;
-    ObserverHorizon(observer, object.rightAscension, object.declination, placed.altitude,
-                    placed.azimuth);
+    CatalogueHorizon(observer, object.rightAscension, object.declination, placed.altitude,
+                     placed.azimuth);
     if (!AboveHorizon(placed.altitude)) return std::nullopt;
     object.visible = true;
     placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,
@@ -126,7 +127,11 @@ void MessageBoxFormatted(const char* caption, const char* format, ...) {
 }
 
 ChartView ViewFromSettings() {
-    return ChartView{ViewSettings.orientationAzimuth, ViewSettings.dimmestMagnitude};
+    ChartView view;
+    view.orientationAzimuth = ViewSettings.orientationAzimuth;
+    view.dimmestMagnitude = ViewSettings.dimmestMagnitude;
+    view.precise = ViewSettings.precisePositions;
+    return view;
 }
 
 std::string ChartInstantText(const SystemTime& time) {
@@ -148,6 +153,7 @@ Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitu
     observer.universalTime = ut;
     observer.utcOffsetSeconds = offset;
     ComputeBodyPositions(ut.year, ut.month, day);
+    if (view.precise) ApplyPreciseSky(observer, ut.year, ut.month, day, view.placeCaption);
     return observer;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/precise.h"
 #include "chart/label_choice.h"
 #include "chart/layout.h"
 #include "chart/view_settings.h"
@@ -27,6 +28,8 @@ struct Observer {
     // time from UT used to reach it (seconds, east positive; 0 when the picker shows UT).
     SystemTime universalTime;
     int utcOffsetSeconds = 0;
+    // Catalogue (J2000) places to the equator of date: active only for precise positions.
+    EquatorOfDate equatorOfDate;
 };
 
 // The observer at `latitude` for the instant year/month/day (the day's fraction is the time of
@@ -53,6 +56,7 @@ struct ChartView {
     bool placeCaption = false;  // write the place and the time basis under the captions
     std::string placeName{};    // Latin-1, may be empty
     std::string zoneName{};     // "Europe/London", "UTC+5:30"; empty: the picker shows UT
+    bool precise = false;       // precise positions (astro/precise.h) instead of the model's
 };
 
 // Seconds the picker's civil time is ahead of UT at `time` under the view's time basis.

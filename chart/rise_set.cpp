@@ -10,6 +10,7 @@
 
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
+#include "chart/precise_sky.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ SkyPlace FoundPlace(const FoundObject& object, const SystemTime& time, const Cha
             FigureCentre(object.index, rightAscension, declination);
             break;
     }
-    ObserverHorizon(observer, rightAscension, declination, place.altitude, place.azimuth);
+    CatalogueHorizon(observer, rightAscension, declination, place.altitude, place.azimuth);
     return place;
 }
 

@@ -34,6 +34,7 @@ struct ViewSettingsRecord {
     int readoutBottom = 0;
     int readoutRight = 0;
     char metafileName[MetafileNameSize] = {};
+    bool precisePositions = false;  // the "Precise Positions" choice; off: the model's places
 };
 
 extern ViewSettingsRecord ViewSettings;

@@ -9,6 +9,7 @@
 
 #include "astro/orbits.h"
 #include "catalog/sky_model.h"
+#include "chart/precise_sky.h"
 #include "chart/view_settings.h"
 #include "render/chart_export.h"
 #include "render/place.h"
@@ -43,6 +44,29 @@ std::string Label(const PlacedObject& object, const ChartPassResult& pass) {
     return name;
 }
 
+// The right ascension (hours) and declination (degrees) the pass placed an object by: a
+// catalogue place carried to the pass's date, a body's as the pass left it in BodyTable.
+void PlaceOfPass(const PlacedObject& object, const ChartPassResult& pass, double& rightAscension,
+                 double& declination) {
+    switch (object.kind) {
+        case PlacedKind::Star: {
+            const Star& star = StarTable[object.index];
+            CataloguePlace(pass.observer, star.rightAscension, star.declination, rightAscension,
+                           declination);
+            break;
+        }
+        case PlacedKind::DeepSky: {
+            const DeepSkyObject& deepSky = DeepSkyTable[object.index];
+            CataloguePlace(pass.observer, deepSky.rightAscension, deepSky.declination,
+                           rightAscension, declination);
+            break;
+        }
+        case PlacedKind::Body:
+            GetBodyPosition(object.index, rightAscension, declination);
+            break;
+    }
+}
+
 }  // namespace
 
 bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
@@ -69,6 +93,7 @@ bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
     }
     ViewSettings.dimmestMagnitude = options.magnitude;
     ViewSettings.orientationAzimuth = options.facing;
+    ViewSettings.precisePositions = options.precise;
     return true;
 }
 
@@ -128,7 +153,13 @@ ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& w
 void PrintPlacedObjects(std::FILE* out, const ChartPassResult& pass) {
     for (const PlacedObject& object : pass.placed) {
         if (!object.marked) continue;
-        std::fprintf(out, "%s\t%.2f\t%.2f\t%d\t%d\n", Label(object, pass).c_str(), object.altitude,
+        std::fprintf(out, "%s\t%.2f\t%.2f\t%d\t%d", Label(object, pass).c_str(), object.altitude,
                      object.azimuth, object.position.x, object.position.y);
+        if (pass.view.precise) {
+            double rightAscension = 0.0, declination = 0.0;
+            PlaceOfPass(object, pass, rightAscension, declination);
+            std::fprintf(out, "\t%.4f\t%.3f", rightAscension, declination);
+        }
+        std::fputc('\n', out);
     }
 }

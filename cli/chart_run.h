@@ -33,5 +33,6 @@ ChartPassResult RunPassForList(const ChartOptions& options, const ChartWindow& w
 // catalogue number, shown deep-sky objects, then the bodies from Pluto to the Sun): label,
 // altitude, azimuth, x, y, separated by tabs. The label is the object's hot-spot label without
 // the blanks that right-align small catalogue numbers, or its catalogue name when the hot-spot
-// table was full.
+// table was full. A pass with precise positions adds the right ascension (hours) and declination
+// (degrees) of date it placed the object by.
 void PrintPlacedObjects(std::FILE* out, const ChartPassResult& pass);

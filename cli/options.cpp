@@ -264,6 +264,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.find = *value;
         } else if (name == "--night") {
             o.night = true;
+        } else if (name == "--precise") {
+            o.precise = true;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
@@ -312,6 +314,9 @@ std::string UsageText() {
            "                     constellation stands, and its next rising, transit and setting:\n"
            "                     label, altitude, azimuth, rising, transit, setting (times as\n"
            "                     YYYY-MM-DDTHH:MM:SS, - where none), separated by tabs\n"
+           "  --precise          precise positions: the Sun, Moon and planets to Neptune from\n"
+           "                     ERFA, the stars precessed to the date; the list adds right\n"
+           "                     ascension (hours) and declination (degrees) of date\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"

@@ -23,6 +23,7 @@ struct ChartOptions {
     bool print = false;  // the printer look
     std::string output;  // empty: no file
     bool list = false;
+    bool precise = false;  // precise positions instead of the model's
     bool help = false;
     std::string find;      // a name to look up: where it stands and when it rises, transits, sets
     ChartLabels labels{};  // --labels: names, the Moon's phase, the legend; none by default

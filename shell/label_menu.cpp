@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "shell/commands.h"
 #include "shell/popup_menu.h"
+#include "shell/user_settings.h"
 
 namespace {
 
@@ -25,10 +26,6 @@ constexpr LabelItem LabelItems[] = {
     {"Messier numbers", "deepSky", &ChartLabels::deepSky},
     {"Legend", "legend", &ChartLabels::legend},
 };
-
-QSettings UserSettings() {
-    return QSettings(QString::fromLatin1(ProductName), QString::fromLatin1(ProductName));
-}
 
 QString Key(const LabelItem& item) {
     return QStringLiteral("labels/") + QString::fromLatin1(item.key);

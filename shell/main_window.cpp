@@ -28,6 +28,7 @@
 #include "shell/label_menu.h"
 #include "shell/message_boxes.h"
 #include "shell/place_dialog.h"
+#include "shell/preferences.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
@@ -107,6 +108,8 @@ MainWindow::MainWindow() {
     FillLetterSubmenus(menu_);
     labels_ = ReadLabelChoice();
     AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
+    LoadPreferences();
+    AddPreferenceItems(menu_.menu);
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
     ApplyDisplayPreferences();
@@ -476,6 +479,10 @@ void MainWindow::Scroll(int code, int thumbPosition) {
 
 void MainWindow::ExecuteCommand(int command) {
     emit commandStarted(command);
+    if (ApplyPreferenceCommand(menu_.menu, command)) {
+        Repaint();
+        return;
+    }
     const CommandOutcome outcome = DispatchCommand(command);
     switch (outcome.action) {
         case CommandAction::None:

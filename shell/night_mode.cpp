@@ -8,15 +8,12 @@
 #include <QStyleFactory>
 #include <memory>
 
+#include "shell/user_settings.h"
+
 namespace {
 
 const char* const NightKey = "display/night";
 const char* const SmoothKey = "display/smooth";
-
-QSettings UserSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velquorran"),
-                     QStringLiteral("Velquorran"));
-}
 
 // What the application looked like before the night look, to go back to it.
 struct DayLook {

@@ -33,11 +33,6 @@ std::optional<PlaceChoice> RunRealPlaceDialog(QWidget* owner, double latitude,
 
 }  // namespace
 
-std::unique_ptr<QSettings> OpenUserSettings() {
-    return std::make_unique<QSettings>(QString::fromLatin1(ProductName),
-                                       QString::fromLatin1(ProductName));
-}
-
 std::optional<Place> LoadPlace(QSettings& settings) {
     settings.beginGroup(QStringLiteral("place"));
     std::optional<Place> place;

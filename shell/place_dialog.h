@@ -13,14 +13,12 @@
 
 #include "base/seam.h"
 #include "render/place.h"
+#include "shell/user_settings.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-
-// The user's settings beside Settings.dat: Velquorran/Velquorran.conf in the configuration folder.
-std::unique_ptr<QSettings> OpenUserSettings();
 
 // The place kept in `settings` ("place/longitude", "place/zone", "place/name"), or none.
 std::optional<Place> LoadPlace(QSettings& settings);

@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkgconf
     qt6-base-dev qt6-svg-dev libgl-dev       # Widgets, PrintSupport, Test, Svg
     libpng-dev                               # the PNG writer (brings zlib1g-dev)
+    liberfa-dev                              # precise positions (ERFA)
     libgtest-dev libbenchmark-dev            # tests and benchmarks
     fonts-dejavu-core                        # the same text metrics on every machine
     emf2svg                                  # independent reader of exported metafiles

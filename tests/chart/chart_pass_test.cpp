@@ -2,6 +2,7 @@
 // message, and the pointer search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -139,6 +140,27 @@ TEST_F(ChartPassTest, DrawChartTakesTheViewSettingsAndLeavesTheSiderealTime) {
     EXPECT_EQ(surface.calls.back(), "TextOut(3,60,Dimmest Star Magnitude: 5.0)");
     // 2024-03-07 21:05:09 UT: Greenwich mean sidereal time 8.1573 h by the IAU 1982 expression.
     EXPECT_NEAR(ViewSettings.siderealTime, 8.1573, 1e-3);
+}
+
+TEST_F(ChartPassTest, PrecisePositionsPlaceOfDateAndLeaveTheCatalogueForTheNextPass) {
+    // At the pole the altitude is the declination. A star on the J2000 equator at 0 h stands
+    // 0.134 deg north of it by this evening (precession, 20" a year): up only with precise
+    // positions. Jupiter's apparent declination of date, by astronomy-engine, 14.7481 deg.
+    SetStar(1, "Equator", 3.0, 0.0);
+    for (bool precise : {true, false}) {
+        ChartView view{180, 6.5};
+        view.precise = precise;
+        const ChartPassResult pass = PlaceChartObjects(FixedChartWindow(800, 600, Evening), surface,
+                                                       ChartScreen, 3, view, 90);
+        EXPECT_EQ(StarTable[1].visible, precise);
+        EXPECT_TRUE(!precise || std::fabs(pass.placed.front().altitude - 0.134) < 0.005);
+        const auto jupiter =
+            std::find_if(pass.placed.begin(), pass.placed.end(),
+                         [](const PlacedObject& o) { return o.index == JupiterRow; });
+        ASSERT_NE(jupiter, pass.placed.end());
+        EXPECT_EQ(std::fabs(jupiter->altitude - 14.7481) < 1.0 / 60, precise);
+    }
+    EXPECT_EQ(StarTable[1].declination, 0.0);
 }
 
 TEST_F(ChartPassTest, FindHotSpotGivesTheLastEntryThatHoldsThePointer) {

@@ -25,6 +25,8 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
         {"\"$0\"" + at + "--size 700x500 -o chart.emf", 0, "", "", "chart.emf", 40, " EMF"},
         // label, altitude, azimuth, x, y: Sirius low in the south-south-east.
         {"\"$0\"" + at + "--list", 0, "\n2491: Sirius (Canis_Major)\t16.", "", "", 0, ""},
+        // ... and its place of date (astronomy-engine: 6.770299 h, -16.740249 deg).
+        {"\"$0\"" + at + "--precise --list", 0, "\t6.7703\t-16.740\n", "", "", 0, ""},
         {"\"$0\" --help", 0, "Usage: velquorran-chart", "", "", 0, ""},
         // label, altitude, azimuth, rising, transit, setting; a misspelling names the star meant.
         {"\"$0\"" + at + "--find 'alp ori'", 0, "Betelgeuse\t43.", "", "", 0, ""},

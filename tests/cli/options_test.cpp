@@ -21,7 +21,7 @@ std::string Describe(const ParseResult& r) {
     s << " figures " << o.allFigures;
     for (const std::string& f : o.figures) s << " " << f;
     s << " flags " << o.deepSky << o.print << o.list << o.help << " " << o.width << "x" << o.height
-      << " " << o.output;
+      << " " << o.output << (o.precise ? " precise" : "");
     const ChartLabels& l = o.labels;
     if (l != ChartLabels{})
         s << " labels " << l.stars << l.constellations << l.allConstellations << l.bodies
@@ -58,6 +58,8 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
          "UTC+5:30 place new york"},
         {{"--list", "--longitude", "181E"}, "!--longitude"},
         {{"--list", "--zone="}, "!--zone needs a name"},
+        {{"--precise", "--list"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  precise"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},

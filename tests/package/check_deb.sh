@@ -12,7 +12,8 @@ deb=$(ls "$scratch"/deb/velquorran_*.deb)
 echo "built $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6gui6 libqt6core6 fonts-dejavu-core tzdata; do
+for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6gui6 libqt6core6 liberfa1 \
+           fonts-dejavu-core tzdata; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
@@ -45,6 +46,11 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --place "new york" --time now --list \
     >list.txt || fail "the installed renderer does not know New York"
 [ -s list.txt ] || fail "the list for New York is empty"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
+    --time 2024-06-01T22:00:00 --precise --list > precise.txt || fail "--precise failed"
+awk -F'\t' 'NF != 7 { bad = 1 } END { exit bad || NR == 0 }' precise.txt \
+    || fail "the precise list lacks the places of date: $(head -n 2 precise.txt)"
+grep -q "NumFOCUS" "$root/usr/share/doc/velquorran/copyright" || fail "the ERFA notice is missing"
 size=$(stat -c %s chart.png)
 [ "$size" -gt 10000 ] || fail "chart.png is only $size bytes"
 [ "$(head -c 8 chart.png | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "chart.png is not a PNG"

@@ -15,6 +15,7 @@
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 #include "shell/night_mode.h"
+#include "shell/preferences.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"

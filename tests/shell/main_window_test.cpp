@@ -3,6 +3,7 @@
 #include "app_fixture.h"
 #include "chart/chart_pass.h"
 #include "render/qt_surface.h"
+#include "shell/user_settings.h"
 
 namespace {
 
@@ -178,6 +179,23 @@ TEST_F(AppTest, LabelsChoiceRepaintsReachesExportsAndIsRemembered) {
     WriteLabelChoice({});
 }
 
+// "Precise Positions" flips the choice, repaints, and is remembered for the next window; the
+// next pass moves the bodies to the other places (the Moon's precise and model places differ).
+TEST_F(AppTest, PrecisePositionsIsCheckableAndRemembered) {
+    UserSettings().clear();
+    for (bool expected : {true, false}) {
+        MainWindow& window = OpenWindow();
+        QAction* item = FindCommandAction(window.popupMenu(), CommandPrecisePositions);
+        ASSERT_TRUE(item && item->isCheckable() && item->isChecked() != expected);
+        const double moon = BodyTable[MoonRow].rightAscension;
+        window.ExecuteCommand(CommandPrecisePositions);
+        EXPECT_TRUE(item->isChecked() == expected && Repainted());
+        EXPECT_NE(BodyTable[MoonRow].rightAscension, moon);
+        ResetViewSettings();
+    }
+    EXPECT_FALSE(UserSettings().value("chart/precisePositions").toBool());
+}
+
 // About opens its box and does not repaint. To File and To Printer, offered the last path,
 // repaint unless cancelled; a failed write or printer is reported.
 TEST_F(AppTest, AboutToFileAndToPrinterCommands) {
@@ -206,8 +224,8 @@ TEST_F(AppTest, AboutToFileAndToPrinterCommands) {
 }
 
 // What the dialog shows for the stored latitude and hemisphere and stores after typing and
-// pressing Return (OK, the default button) or Escape (Cancel). OK on an untouched entry keeps the
-// exact latitude; a rejected one shows a message and keeps the dialog open.
+// pressing Return (OK, the default button) or Escape (Cancel). OK on an untouched entry keeps
+// the exact latitude; a rejected one shows a message and keeps the dialog open.
 TEST_F(AppTest, SettingsDialogShowsAndStoresTheLatitude) {
     // clang-format off
     const struct { double stored; const char *shown, *typed; int south; bool escape;
