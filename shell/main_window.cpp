@@ -149,6 +149,7 @@ std::optional<QTimeZone> MainWindow::PickerZone() const {
 void MainWindow::SetPlace(const std::optional<Place>& place) {
     const QDateTime reading = picker_->dateTime();
     place_ = place;
+    setMinimumSize(MinimumChartSize());
     picker_->setTimeSpec(place_ ? Qt::UTC : Qt::LocalTime);
     time_->ShowReading(reading);
     Repaint();
@@ -267,9 +268,9 @@ QSize MainWindow::MinimumChartSize() {
     };
     const ChartLayout captions = layoutFor(1, 1);
     // Digits share one advance, so any magnitude gives the caption's width.
-    const QRect top = caption("Date & Time of Map:", captions.dateLabelY) | picker_->geometry() |
-                      caption("Dimmest Star Magnitude: 0.0", captions.magnitudeTextY) |
-                      scrollBar_->geometry();
+    QRect top = caption("Date & Time of Map:", captions.dateLabelY) | picker_->geometry() |
+                caption("Dimmest Star Magnitude: 0.0", captions.magnitudeTextY) |
+                scrollBar_->geometry();
     auto meetsDisc = [](const QRect& box, const ChartLayout& disc) {
         const double x = std::clamp(disc.centreX, box.left(), box.right() + 1) - disc.centreX;
         const double y = std::clamp(disc.centreY, box.top(), box.bottom() + 1) - disc.centreY;
@@ -293,6 +294,15 @@ QSize MainWindow::MinimumChartSize() {
         return false;
     };
     UpdateWindowSizeLayout(1, 1);
+    // With a place, its lines follow below the scrollbar as the pass draws them, the zone's
+    // offset taken at its widest ("UTC-9:30").
+    Observer widestOffset;
+    widestOffset.utcOffsetSeconds = -(9 * 3600 + 30 * 60);
+    int lineBottom = std::max(captions.magnitudeTextY, ViewSettings.scrollBottom);
+    for (const std::string& line : PlaceCaptionLines(WindowView(), widestOffset)) {
+        lineBottom += margin + captions.lineHeight;
+        top |= caption(line.c_str(), lineBottom);
+    }
     const int width = std::max(top.right() + 1, ViewSettings.readoutRight) + margin;
     QSize minimum(width, 0xFFFF);
     for (int height = 1; height < 0xFFFF; ++height) {
@@ -416,18 +426,46 @@ void MainWindow::DrawReadout(QPainter& painter) {
     surface.SelectBrush(night ? Brush{NightBackgroundColour} : ShellObjects.backgroundBrush);
     surface.SetTextColor(ScreenInk());
     surface.SetBkColor(ScreenPaper());
-    surface.Rectangle(margin, ViewSettings.readoutTop, ViewSettings.readoutRight,
-                      ViewSettings.readoutBottom);
+    const std::vector<std::string> lines = ReadoutLines();
+    const int lineHeight = ViewSettings.lineHeight;
+    const int top = ViewSettings.readoutTop - static_cast<int>(lines.size() - 1) * lineHeight;
+    int right = ViewSettings.readoutRight;
+    if (lines.size() > 1) {
+        const QFontMetrics metrics(font());
+        for (const std::string& line : lines)
+            right = std::max(right, 3 * margin + metrics.horizontalAdvance(QString::fromLatin1(
+                                                     line.data(), qsizetype(line.size()))));
+    }
+    surface.Rectangle(margin, top, right, ViewSettings.readoutBottom);
     surface.SetTextAlign(TA_BOTTOM | TA_LEFT);
-    surface.TextOut(margin, ViewSettings.readoutTop - margin, "Cursor is on:");
-    if (!readoutText_.empty())
-        surface.TextOut(2 * margin, ViewSettings.readoutBottom - margin, readoutText_);
+    surface.TextOut(margin, top - margin, "Cursor is on:");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        const int bottom = ViewSettings.readoutBottom - margin -
+                           static_cast<int>(lines.size() - 1 - i) * lineHeight;
+        surface.TextOut(2 * margin, bottom, lines[i]);
+    }
+}
+
+// The readout's lines: the label of the object under the pointer on one line, as it always was
+// (a long label runs past the box); the found object's description, longer than any label, one
+// clause a line ("Betelgeuse: altitude 24.5..., azimuth ...", "sets ...", "rises ...") in a box
+// grown upward and widened to hold it.
+std::vector<std::string> MainWindow::ReadoutLines() const {
+    if (!found_ || readoutText_ != foundText_) return {readoutText_};
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = readoutText_.find("; ", start)) != std::string::npos; start = at + 2)
+        lines.push_back(readoutText_.substr(start, at - start));
+    lines.push_back(readoutText_.substr(start));
+    return lines;
 }
 
 // The band at the bottom of the window that the readout can cover: from the caption's line to
-// the bottom edge, across the whole width, as a label may run past the box.
+// the bottom edge, across the whole width, as a label may run past the box; with room above for
+// the three more lines of a found object's description.
 QRect MainWindow::ReadoutArea() const {
-    const int top = ViewSettings.readoutTop - ViewSettings.margin - ViewSettings.lineHeight - 2;
+    const int top = ViewSettings.readoutTop - ViewSettings.margin - 4 * ViewSettings.lineHeight - 2;
     return QRect(0, top, width(), height() - top);
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/layout.h"
 #include "chart/pass_values.h"
@@ -143,6 +144,7 @@ class MainWindow : public QWidget, public ChartWindow {
     bool FilterControlKeys(QObject* watched, QEvent* event);
     void RunPopupMenu(QPoint globalPosition);
     void ShowReadoutAt(int x, int y);
+    std::vector<std::string> ReadoutLines() const;
     void DrawKeyPointer(QPainter& painter);
     void NameMagnitudeScrollBar();
     void ApplyDisplayPreferences();

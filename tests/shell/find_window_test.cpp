@@ -41,6 +41,13 @@ TEST_F(AppTest, FindRingsTheObjectAndMovesTheChartToItsRisingAndTransit) {
     const std::string found = window.foundText();
     MovePointer(QPoint(window.width() - 2, 2));
     EXPECT_EQ(window.readoutText(), found);
+    // One clause a line: the box's left edge grows by three lines above its usual height.
+    const QImage shown = window.grab().toImage();
+    int edge = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        edge += shown.pixelColor(ViewSettings.margin, y) == QColor(Qt::white);
+    EXPECT_GE(edge,
+              ViewSettings.readoutBottom - ViewSettings.readoutTop + 3 * ViewSettings.lineHeight);
 
     // Off a faint star's one-pixel hot spot the star is still named.
     int faint = 0;
