@@ -3,6 +3,7 @@
 #include "shell/key_table.h"
 
 #include "shell/commands.h"
+#include "shell/preferences.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandSettings, "Ctrl+L"},  // the latitude
     {CommandNightMode, "Ctrl+Shift+N"},
     {CommandFind, "Ctrl+F"},
+    {CommandPrecisePositions, "Ctrl+Shift+P"},
     {CommandShowAllConstellations, "Ctrl+K"},
     {CommandHideAllConstellations, "Ctrl+Shift+K"},
     {CommandShowAllDeepSky, "Ctrl+M"},

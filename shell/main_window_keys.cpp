@@ -74,6 +74,21 @@ void MainWindow::OpenPopupMenuAtCentre() {
 // Tab leaves the picker for the scrollbar (the picker would walk its own fields), Shift+Tab for
 // the chart; + and - step the scrollbar as its arrows do.
 bool MainWindow::FilterControlKeys(QObject* watched, QEvent* event) {
+    // The time keys without a modifier ([ ] , . and Space) mean nothing in the picker's fields,
+    // which would take them as typing: they stay the window's shortcuts there.
+    if (watched == picker_ && event->type() == QEvent::ShortcutOverride) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_BracketLeft:
+            case Qt::Key_BracketRight:
+            case Qt::Key_Comma:
+            case Qt::Key_Period:
+            case Qt::Key_Space:
+                event->ignore();
+                return true;
+            default:
+                return false;
+        }
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;

@@ -60,6 +60,10 @@ TEST_F(AppTest, FollowTheClockUntilTheTimeIsSetByHand) {
     time.SetFollowing(true);
     window.picker()->setDateTime(At("2024-01-15T21:00:00"));
     EXPECT_FALSE(time.following());
+    window.picker()->setFocus();  // where "]" would otherwise be typed into a field
+    QTest::keyClick(window.picker(), Qt::Key_BracketRight);
+    EXPECT_EQ(window.picker()->dateTime(), At("2024-01-15T22:00:00"));
+    window.picker()->setDateTime(At("2024-01-15T21:00:00"));
     time.playAction()->trigger();
     EXPECT_TRUE(time.playing());
     QTest::qWait(120);
