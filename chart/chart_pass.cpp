@@ -262,18 +262,12 @@ ChartPassResult RunChartPass(const ChartWindow& window, Surface& surface, ChartM
 void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int margin,
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush) {
-    DrawChartWithPens(window, surface, mode, margin,
-                      ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
-}
-
-ChartPassResult DrawChartWithPens(const ChartWindow& window, Surface& surface, ChartMode mode,
-                                  int margin, const ChartPens& pens) {
     ChartView view = ViewFromSettings();
     view.labels = window.LabelChoice();
-    ChartPassResult pass =
-        RunChartPass(window, surface, mode, margin, view, ViewSettings.latitude, pens);
+    const ChartPassResult pass =
+        RunChartPass(window, surface, mode, margin, view, ViewSettings.latitude,
+                     ChartPens{figurePen, deepSkyPen, skyDayBrush, skyNightBrush});
     ViewSettings.siderealTime = pass.observer.siderealTime;
-    return pass;
 }
 
 // The last hot spot in use, searching from the end, whose circle holds (x, y):

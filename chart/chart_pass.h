@@ -36,13 +36,8 @@ void DrawChart(const ChartWindow& window, Surface& surface, ChartMode mode, int 
                const Pen& figurePen, const Pen& deepSkyPen, const Brush& skyDayBrush,
                const Brush& skyNightBrush);
 
-// DrawChart with a whole set of pens, the screen's ink and paper included: the window's night
-// look. DrawChart is this with the standard ink and paper and the four objects it is given. Hands
-// back what the pass placed.
-ChartPassResult DrawChartWithPens(const ChartWindow& window, Surface& surface, ChartMode mode,
-                                  int margin, const ChartPens& pens);
-
-// The view of the program's state: ViewSettings' orientation and magnitude limit.
+// The view of the program's state: ViewSettings' orientation, magnitude limit and precise
+// positions.
 ChartView ViewFromSettings();
 
 // The same pass with its inputs given as values, handing back what it placed: DrawChart is this
