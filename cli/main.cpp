@@ -23,6 +23,7 @@
 #include "cli/find_run.h"
 #include "cli/options.h"
 #include "render/chart_export.h"
+#include "render/planisphere_pages.h"
 #include "render/settings_file.h"
 
 namespace {
@@ -111,6 +112,16 @@ int main(int argc, char** argv) {
     SystemTime time;
     if (!ApplyPlaceOptions(options, QDateTime::currentDateTime(), view, time, error))
         return BadOptions(error);
+    if (options.planisphere) {
+        const PlanisphereKit kit =
+            KitForView(view, ViewSettings.latitude, options.magnitude,
+                       options.letterPaper ? PaperSize::Letter : PaperSize::A4, time.year);
+        if (!WritePlanisphere(options.output, kit, error)) {
+            std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
+            return 1;
+        }
+        return Finish(0);
+    }
     const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
     ChartPassResult pass;

@@ -6,6 +6,7 @@
 
 #include "render/chart_export.h"
 #include "render/place.h"
+#include "render/planisphere_pages.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         const bool takesValue = name == "--latitude" || name == "--time" || name == "--magnitude" ||
                                 name == "--facing" || name == "--figures" || name == "--size" ||
                                 name == "-o" || name == "--find" || name == "--labels" ||
-                                name == "--longitude" || name == "--zone" || name == "--place";
+                                name == "--longitude" || name == "--zone" || name == "--place" ||
+                                name == "--page";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
             value = arguments[++i];
@@ -266,11 +268,19 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.night = true;
         } else if (name == "--precise") {
             o.precise = true;
+        } else if (name == "--planisphere") {
+            o.planisphere = true;
+        } else if (name == "--page") {
+            const auto paper = ParsePaperSize(*value);
+            if (!paper) return fail("--page must be A4 or Letter, not " + Quoted(*value));
+            o.letterPaper = *paper == PaperSize::Letter;
         } else {
             return fail("unknown option " + Quoted(arguments[i]));
         }
     }
     if (o.night && o.print) return fail("--night is a screen look and cannot go with --print");
+    if (o.planisphere && PlanisphereFileNames(o.output).empty())
+        return fail("--planisphere needs -o FILE ending in .pdf, .svg or .png");
     if (!o.help && o.output.empty() && !o.list && o.find.empty())
         return fail("nothing to do: give -o FILE, --list or --find NAME");
     result.ok = true;
@@ -317,6 +327,10 @@ std::string UsageText() {
            "  --precise          precise positions: the Sun, Moon and planets to Neptune from\n"
            "                     ERFA, the stars precessed to the date; the list adds right\n"
            "                     ascension (hours) and declination (degrees) of date\n"
+           "  --planisphere      with -o: a printable planisphere for the latitude, place and\n"
+           "                     magnitude, two pages at 100% scale (star wheel, horizon\n"
+           "                     mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)\n"
+           "  --page SIZE        paper of the planisphere: A4 (default) or Letter\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"

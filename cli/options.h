@@ -34,6 +34,9 @@ struct ChartOptions {
     std::string zone;                     // an IANA name or UTC+hh:mm, as given
     std::string place;                    // a city of the time-zone database, as given
     bool timeNow = false;                 // --time now
+    // --planisphere: the printable star wheel and horizon mask instead of a chart.
+    bool planisphere = false;
+    bool letterPaper = false;  // --page Letter; A4 otherwise
 };
 
 struct ParseResult {

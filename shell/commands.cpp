@@ -75,6 +75,7 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::SubmenuBegin, "Print"},
     {Kind::Item, "To File...", CommandToFile},
     {Kind::Item, "To Printer...", CommandToPrinter},
+    {Kind::Item, "Make Planisphere...", CommandMakePlanisphere},
     {Kind::SubmenuEnd},
     {Kind::Separator},
     {Kind::Item, "Exit", CommandExit},

@@ -65,6 +65,7 @@ enum MenuCommand : int {
     // Beside the original menu: the night look and smooth drawing, both checkable.
     CommandNightMode = 40050,
     CommandSmoothDrawing = 40051,
+    CommandMakePlanisphere = 40120,  // Print > Make Planisphere...: the star wheel and mask
 };
 
 // One row of the popup menu's table. Submenus open with SubmenuBegin and close with SubmenuEnd.

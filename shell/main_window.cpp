@@ -28,6 +28,7 @@
 #include "shell/label_menu.h"
 #include "shell/message_boxes.h"
 #include "shell/place_dialog.h"
+#include "shell/planisphere_command.h"
 #include "shell/preferences.h"
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
@@ -517,6 +518,10 @@ void MainWindow::Scroll(int code, int thumbPosition) {
 
 void MainWindow::ExecuteCommand(int command) {
     emit commandStarted(command);
+    if (command == CommandMakePlanisphere) {
+        RunPlanisphereCommand(this, *this, WindowView());
+        return;
+    }
     if (ApplyPreferenceCommand(menu_.menu, command)) {
         Repaint();
         return;

@@ -82,6 +82,9 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--deep-sky=yes"}, "!takes no value"}, {{"--find="}, "!--find needs a name"},
         {{"--list", "--deep-sky=yes"}, "!takes no value"},
         {{"--list", "--labels", "stars,,planets"}, "!--labels"},
+        {{"--planisphere", "-o", "kit.emf"}, "!.pdf, .svg or .png"},
+        {{"--planisphere", "--list"}, "!.pdf, .svg or .png"},
+        {{"--page", "A5", "-o", "kit.pdf"}, "!--page must be A4 or Letter"},
         // clang-format on
     };
     for (const auto& [arguments, expected] : rows) {
