@@ -49,7 +49,8 @@ void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResul
 
 // The Moon's lit part over its ring: the fraction from the Sun-Moon elongation, the lit side
 // towards the Sun as the chart shows its direction; drawn in the star colour of the mode.
-void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass);
+void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass,
+                   const ChartPens& pens);
 
 // The legend: a dot, a ring, the filled disc, a cross and a red line with their meanings, and
 // the dot of each whole magnitude down to the limit.

@@ -226,7 +226,7 @@ void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResul
                           const ChartPens& pens) {
     const ChartLabels& choice = pass.view.labels;
     if (choice == ChartLabels{}) return;
-    if (choice.bodies) DrawMoonPhase(surface, mode, pass);
+    if (choice.bodies) DrawMoonPhase(surface, mode, pass, pens);
 
     const KindedRequests asked = BuildRequests(surface, mode, pass);
     if (!asked.requests.empty()) {
@@ -240,9 +240,17 @@ void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResul
                            : pass.sunUp ? pens.skyDayBrush.colour
                                         : pens.skyNightBrush.colour);
         surface.SetTextAlign(TA_LEFT | TA_TOP);
+        // The night look (an ink other than white) names everything in its own reds: the ink, and
+        // the figures' and deep-sky objects' pens for theirs.
+        const bool night = !(pens.screenInk == White);
         for (const PlacedLabel& label : placed) {
             Rgb colour = Black;
-            if (!paper) {
+            if (!paper && night) {
+                const NameKind kind = asked.kinds[static_cast<std::size_t>(label.request)];
+                colour = kind == NameKind::Constellation ? pens.figurePen.colour
+                         : kind == NameKind::DeepSky     ? pens.deepSkyPen.colour
+                                                         : pens.screenInk;
+            } else if (!paper) {
                 switch (asked.kinds[static_cast<std::size_t>(label.request)]) {
                     case NameKind::Body:
                         colour = BodyNameColour;

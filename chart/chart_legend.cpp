@@ -50,7 +50,8 @@ int MagnitudeCellWidth(Surface& surface, const ChartLayout& layout) {
 
 }  // namespace
 
-void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass) {
+void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass,
+                   const ChartPens& pens) {
     const auto moon = std::find_if(pass.placed.begin(), pass.placed.end(), [](const auto& o) {
         return o.kind == PlacedKind::Body && o.index == MoonRow;
     });
@@ -87,7 +88,10 @@ void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass
     // The lit part, row by row inside the ring: across the line to the Sun the limb is a half
     // circle, the terminator a half ellipse; a point at x' along the Sun's direction and y'
     // across it is lit when x' >= (1 - 2k) sqrt(R^2 - y'^2).
-    surface.SelectPen(mode == ChartPrinter ? StockPen(BLACK_PEN) : StockPen(WHITE_PEN));
+    // Black on paper; on the screen white, or the night look's ink.
+    surface.SelectPen(mode == ChartPrinter      ? StockPen(BLACK_PEN)
+                      : pens.screenInk == White ? StockPen(WHITE_PEN)
+                                                : Pen{pens.screenInk, 1});
     const double r = radius - 0.5;
     const int cx = moon->position.x;
     const int cy = moon->position.y;
@@ -135,10 +139,13 @@ void DrawLegend(Surface& surface, ChartMode mode, const ChartPassResult& pass, i
     const ChartLayout& layout = pass.layout;
     const LabelBox box = LegendBox(surface, pass, margin);
     const bool paper = mode == ChartPrinter;
-    const Pen starPen = StockPen(paper ? BLACK_PEN : WHITE_PEN);
-    const Brush starBrush = StockBrush(paper ? BLACK_BRUSH : WHITE_BRUSH);
+    // White marks on the screen, or the night look's ink; black on paper.
+    const bool night = !paper && !(pens.screenInk == White);
+    const Pen starPen = night ? Pen{pens.screenInk, 1} : StockPen(paper ? BLACK_PEN : WHITE_PEN);
+    const Brush starBrush =
+        night ? Brush{pens.screenInk} : StockBrush(paper ? BLACK_BRUSH : WHITE_BRUSH);
     const Brush sky = paper ? StockBrush(WHITE_BRUSH) : pens.skyNightBrush;
-    const Rgb ink = paper ? Black : White;
+    const Rgb ink = paper ? Black : night ? pens.screenInk : White;
     const int glyphScale = paper ? layout.glyphScale : 0;
     const int line = layout.lineHeight;
     const int s = layout.markSize;

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int CompletionCount = 12;
 const QColor MarkColour(255, 255, 0);
+const QColor NightMarkColour(255, 56, 0);  // an orange red: no more green than a quarter of red
 
 QStringList ToStringList(const std::vector<std::string>& names) {
     QStringList list;
@@ -79,11 +80,11 @@ std::optional<FoundObject> RunFindDialog(QWidget* owner, const ObjectIndex& inde
 }
 
 void DrawFoundMark(QPainter& painter, const FoundObject& object, const SkyPlace& place,
-                   const ChartPassResult& pass) {
+                   const ChartPassResult& pass, bool night) {
     if (!AboveHorizon(place.altitude)) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(MarkColour, 2));
+    painter.setPen(QPen(night ? NightMarkColour : MarkColour, 2));
     painter.setBrush(Qt::NoBrush);
     const ChartLayout& layout = pass.layout;
     if (object.kind == FoundKind::Constellation && object.index >= 0 &&

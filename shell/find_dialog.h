@@ -46,7 +46,7 @@ class FindDialog : public QDialog {
 std::optional<FoundObject> RunFindDialog(QWidget* owner, const ObjectIndex& index);
 
 // The mark of a found object on a chart drawn by `pass`: a yellow ring round it, or, for a
-// constellation, its figure drawn over in yellow where both ends of a segment are on the chart.
-// Nothing when it is below the horizon.
+// constellation, its figure drawn over in yellow where both ends of a segment are on the chart;
+// orange red in the night look. Nothing when it is below the horizon.
 void DrawFoundMark(QPainter& painter, const FoundObject& object, const SkyPlace& place,
-                   const ChartPassResult& pass);
+                   const ChartPassResult& pass, bool night);

@@ -30,7 +30,7 @@ void MainWindow::UpdateFound(QPainter& painter) {
     foundTimes_ = NextRiseTransitSet(*found_, time, lastPass_.view, latitude);
     const SkyPlace place = FoundPlace(*found_, time, lastPass_.view, latitude);
     foundText_ = DescribeFound(index_->Label(*found_), place, foundTimes_);
-    DrawFoundMark(painter, *found_, place, lastPass_);
+    DrawFoundMark(painter, *found_, place, lastPass_, display_.night);
     readoutText_ = foundText_;
     readoutShown_ = true;
     if (QAction* rising = FindCommandAction(menu_.menu, CommandGoToRising))

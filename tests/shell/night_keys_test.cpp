@@ -20,9 +20,12 @@ std::string GlaringPixel(const QImage& picture) {
     return "";
 }
 
-// Night mode by its key, remembered for the next window: the chart with figures and deep-sky
-// objects, the controls, the menu, the dialogs and a renderer picture hold no green or blue light.
+// Night mode by its key, remembered for the next window: the chart with figures, deep-sky
+// objects, every label and the legend, the controls, the menu, the dialogs and a renderer picture
+// hold no green or blue light.
 TEST_F(AppTest, NightLookHoldsNoGreenOrBlueLight) {
+    const ChartLabels everyLabel{true, true, true, true, true, true};
+    WriteLabelChoice(everyLabel);
     OpenWindow();
     QTest::keyClick(window_->picker(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     window_.reset();
@@ -44,11 +47,13 @@ TEST_F(AppTest, NightLookHoldsNoGreenOrBlueLight) {
     pictures.emplace_back("question", box.grab().toImage());
     ExportJob job{900, 700, ChartScreen, window, RendererFont()};
     job.pens = NightChartPens();  // as velquorran-chart --night
+    job.view.labels = everyLabel;
     QBuffer png;
     std::string error;
     ASSERT_TRUE(png.open(QIODevice::WriteOnly) && WritePngChart(png, job, error));
     pictures.emplace_back("renderer", QImage::fromData(png.data()));
     for (const auto& [name, picture] : pictures) EXPECT_EQ(GlaringPixel(picture), "") << name;
+    WriteLabelChoice({});
 }
 
 // Every row of the key table carries out its command with the focus on the picker, the
