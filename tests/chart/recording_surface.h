@@ -30,8 +30,12 @@ class RecordingSurface : public Surface {
     void Ellipse(int l, int t, int r, int b) override { Add("Ellipse", l, t, r, b); }
     void Polyline(const Point* points, int count) override {
         std::string line;
-        for (int i = 0; i < count; ++i)
-            line += (i ? ";" : "") + Text(points[i].x) + "," + Text(points[i].y);
+        for (int i = 0; i < count; ++i) {
+            if (i) line += ';';
+            line += Text(points[i].x);
+            line += ',';
+            line += Text(points[i].y);
+        }
         Add("Polyline", std::string_view(line));
     }
 
