@@ -83,6 +83,23 @@ TEST_F(ChartLabelsTest, NoTextCoversAnotherOverRandomSkies) {
     EXPECT_GT(names, 40 * 10);  // the property was tried on many names
 }
 
+// Each place beside a mark keeps clear of the mark (x - c .. x + c) yet touches a ring a few
+// pixels round it, and no two places are the same.
+TEST(LabelPlacer, PlacesBesideAMarkNeverCoverIt) {
+    for (const int c : {0, 2, 7})
+        for (const auto& [w, h] : {std::pair{40, 12}, std::pair{3, 3}}) {
+            const std::vector<LabelBox> boxes = CandidateBoxes({"x", {100, 200}, c, w, h});
+            const LabelBox mark{100 - c, 200 - c, 101 + c, 201 + c};
+            const LabelBox ring{mark.left - 4, mark.top - 4, mark.right + 4, mark.bottom + 4};
+            ASSERT_EQ(boxes.size(), 8u);
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                EXPECT_TRUE(!BoxesOverlap(boxes[i], mark) && BoxesOverlap(boxes[i], ring))
+                    << "clearance " << c << " width " << w << " place " << i;
+                for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(boxes[i] == boxes[j]);
+            }
+        }
+}
+
 TEST_F(ChartLabelsTest, ProperAndConstellationNames) {
     const std::pair<const char*, const char*> stars[] = {
         {"Sirius CMa", "Sirius"}, {"Rigil Kentaurus Cen", "Rigil Kentaurus"},
