@@ -11,32 +11,11 @@
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
 #include "chart/precise_sky.h"
+#include "chart/time_basis.h"
 
 namespace {
 
 constexpr double DegreesPerRadian = 57.295779513082320876798;
-
-// Days from 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-days
-// algorithms).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-void CivilFromDays(long long z, int& year, int& month, int& day) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (month <= 2));
-}
 
 // The middle of a constellation's figure: the mean direction of its points, as right ascension
 // (hours) and declination (degrees).
@@ -151,18 +130,8 @@ RiseTransitSet NextRiseTransitSet(const FoundObject& object, const SystemTime& f
 }
 
 SystemTime AddSeconds(const SystemTime& time, long long seconds) {
-    const long long days = DaysFromCivil(time.year, static_cast<unsigned>(time.month),
-                                         static_cast<unsigned>(time.day));
-    long long total =
-        days * 86400LL + time.hour * 3600LL + time.minute * 60LL + time.second + seconds;
-    long long day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    long long rest = total - day * 86400;
-    SystemTime result;
-    CivilFromDays(day, result.year, result.month, result.day);
-    result.dayOfWeek = static_cast<int>(((day % 7) + 11) % 7);  // 1970-01-01 was a Thursday
-    result.hour = static_cast<int>(rest / 3600);
-    result.minute = static_cast<int>(rest / 60 % 60);
-    result.second = static_cast<int>(rest % 60);
+    SystemTime result = ShiftSystemTime(time, seconds);
+    result.milliseconds = 0;
     return result;
 }
 

@@ -353,19 +353,7 @@ int MainWindow::ClientHeight() const {
 // The picker's date and time in the fields of the platform's SYSTEMTIME (day of week 0 for
 // Sunday).
 SystemTime MainWindow::PickerTime() const {
-    const QDateTime dateTime = picker_->dateTime();
-    const QDate date = dateTime.date();
-    const QTime time = dateTime.time();
-    SystemTime result;
-    result.year = date.year();
-    result.month = date.month();
-    result.dayOfWeek = date.dayOfWeek() % 7;
-    result.day = date.day();
-    result.hour = time.hour();
-    result.minute = time.minute();
-    result.second = time.second();
-    result.milliseconds = time.msec();
-    return result;
+    return ToSystemTime(picker_->dateTime());
 }
 
 // The readout keeps its box and last text over the new chart.
