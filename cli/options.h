@@ -37,6 +37,7 @@ struct ChartOptions {
     // --planisphere: the printable star wheel and horizon mask instead of a chart.
     bool planisphere = false;
     bool letterPaper = false;  // --page Letter; A4 otherwise
+    std::string language;      // --language CODE, as given; empty: the system's
 };
 
 struct ParseResult {
