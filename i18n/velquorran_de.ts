@@ -704,8 +704,9 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
   --page SIZE        paper of the planisphere: A4 (default) or Letter
-  --language CODE    language of the texts and messages: %2; default: the
-                     system&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CODE    language of the texts and messages: %2
+                     (default: the system&apos;s, from LANGUAGE, LC_ALL,
+                     LC_MESSAGES and LANG)
   --help             show this text
 
 Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
@@ -761,8 +762,9 @@ Scheibe.
                      Horizontmaske): eine .pdf, oder DATEI-1.svg und DATEI-2.svg
                      (.png ebenso)
   --page FORMAT      Papier der drehbaren Sternkarte: A4 (Vorgabe) oder Letter
-  --language CODE    Sprache der Texte und Meldungen: %2; Vorgabe: die des
-                     Systems (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CODE    Sprache der Texte und Meldungen: %2
+                     (Vorgabe: die des Systems, aus LANGUAGE, LC_ALL,
+                     LC_MESSAGES und LANG)
   --help             diesen Text zeigen
 
 Rückgabewert: 0 erledigt, 1 die Karte oder die Standardausgabe konnte nicht
@@ -876,7 +878,7 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
     </message>
     <message>
         <source>100 mm: measure it; print at 100% (no &quot;fit to page&quot;)</source>
-        <translation>100 mm: nachmessen; mit 100 % drucken (nicht &quot;an Seite anpassen&quot;)</translation>
+        <translation>100 mm: nachmessen; mit 100 % drucken (nicht &quot;anpassen&quot;)</translation>
     </message>
     <message>
         <source>Planisphere, page 1 of 2: the star wheel</source>

@@ -704,8 +704,9 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
   --page SIZE        paper of the planisphere: A4 (default) or Letter
-  --language CODE    language of the texts and messages: %2; default: the
-                     system&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CODE    language of the texts and messages: %2
+                     (default: the system&apos;s, from LANGUAGE, LC_ALL,
+                     LC_MESSAGES and LANG)
   --help             show this text
 
 Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
@@ -760,8 +761,9 @@ disco.
                      estrellas, máscara del horizonte): un .pdf, o
                      ARCHIVO-1.svg y ARCHIVO-2.svg (igual con .png)
   --page TAMAÑO      papel del planisferio: A4 (por defecto) o Letter
-  --language CÓDIGO  idioma de los textos y mensajes: %2; por defecto: el del
-                     sistema (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CÓDIGO  idioma de los textos y mensajes: %2
+                     (por defecto: el del sistema, según LANGUAGE, LC_ALL,
+                     LC_MESSAGES y LANG)
   --help             mostrar este texto
 
 Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,

@@ -704,8 +704,9 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
   --page SIZE        paper of the planisphere: A4 (default) or Letter
-  --language CODE    language of the texts and messages: %2; default: the
-                     system&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CODE    language of the texts and messages: %2
+                     (default: the system&apos;s, from LANGUAGE, LC_ALL,
+                     LC_MESSAGES and LANG)
   --help             show this text
 
 Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
@@ -761,8 +762,9 @@ disque.
                      100 % (disque des étoiles, cache de l&apos;horizon) : un seul
                      .pdf, ou FICHIER-1.svg et FICHIER-2.svg (de même en .png)
   --page FORMAT      papier de la carte tournante : A4 (par défaut) ou Letter
-  --language CODE    langue des textes et des messages : %2 ; par défaut :
-                     celle du système (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --language CODE    langue des textes et des messages : %2
+                     (par défaut : celle du système, d&apos;après LANGUAGE, LC_ALL,
+                     LC_MESSAGES et LANG)
   --help             afficher ce texte
 
 Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être

@@ -58,7 +58,8 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --place "new york" --
 [ -s list.txt ] || fail "the list for New York is empty"
 # The installed translations, found beside the installed program, whether or not the machine has
 # a German locale.
-help=$(LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --help)
+help=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+    "$root/usr/bin/velquorran-chart" --help)
 [ "${help%% *}" = "Aufruf:" ] || fail "the installed renderer's help is not German: ${help%%$'\n'*}"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
     --time 2024-06-01T22:00:00 --precise --list > precise.txt || fail "--precise failed"
