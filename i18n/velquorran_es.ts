@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Find... (%1) takes the name of a planet, a star or a constellation (Jupiter, Sirius, Orion). It is ringed on the chart, and the box at the bottom left says how high it stands, in which direction, and when it next rises, transits and sets; Go to Rising and Go to Transit move the chart to those moments. A planet shines steadily, without the twinkling of the stars near it, and wanders slowly among them from week to week.</source>
-        <translation>Buscar... (%1) toma el nombre de un planeta, una estrella o una constelación (Júpiter, Sirius, Orion). Queda rodeado en el mapa, y el recuadro de abajo a la izquierda dice a qué altura está, en qué dirección y cuándo sale, culmina y se pone; Ir a la salida e Ir al paso por el meridiano llevan el mapa a esos momentos. Un planeta brilla fijo, sin el centelleo de las estrellas cercanas, y se desplaza despacio entre ellas de semana en semana.</translation>
+        <translation>Buscar... (%1) toma el nombre de un planeta, una estrella o una constelación (Júpiter, Sirius, Orion). Queda rodeado en el mapa, y el recuadro de abajo a la izquierda dice a qué altura está, en qué dirección y cuándo sale, culmina y se pone; Ir a la salida e Ir a la culminación llevan el mapa a esos momentos. Un planeta brilla fijo, sin el centelleo de las estrellas cercanas, y se desplaza despacio entre ellas de semana en semana.</translation>
     </message>
     <message>
         <source>Use the planisphere</source>
@@ -1004,7 +1004,7 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
     </message>
     <message>
         <source>Go to Transit</source>
-        <translation>Ir al paso por el meridiano</translation>
+        <translation>Ir a la culminación</translation>
     </message>
     <message>
         <source>Night Mode</source>
