@@ -1,10 +1,10 @@
 // The planisphere's texts fit their pages in every language: each text painted on either page, as
 // a paint device that records them sees it, lies inside the page's printable area (5 mm from
-// every edge), and no translated text covers another: titles, instructions, the scale bar, month
-// and day numbers, clock times, compass points, zenith and meridian. (The names of stars and
-// constellations are the label placer's and the same in every language.) Measured
-// for both papers, a latitude with a place and daylight saving (the longest lines) and one near
-// the equator (the mask's extra line). The widest line of each language is printed.
+// every edge), and no translated text covers another (titles, instructions, scale bar, months,
+// days, clock times, compass points, zenith, meridian; the star and constellation names are the
+// label placer's, the same in every language). Both papers; a place with daylight saving (the
+// longest lines) and a latitude near the equator (the mask's extra line). The widest line of each
+// language is printed.
 #include <gtest/gtest.h>
 
 #include <QPaintEngine>
@@ -36,7 +36,7 @@ class TextRecorder final : public QPaintEngine {
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPath(const QPainterPath&) override {}
+    void drawPath(const QPainterPath&) override {}  // and every other shape: drawn as nothing
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawLines(const QLineF*, int) override {}
     void drawEllipse(const QRectF&) override {}
@@ -58,21 +58,10 @@ class RecordingPage final : public QPaintDevice {
 
   protected:
     int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 254;  // one unit a tenth of a millimetre
-            case PdmDepth:
-                return 32;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-            default:
-                return 3000;
-        }
+        if (metric == PdmDevicePixelRatio) return 1;
+        if (metric == PdmDevicePixelRatioScaled) return static_cast<int>(devicePixelRatioFScale());
+        if (metric == PdmDepth) return 32;
+        return metric >= PdmDpiX ? 254 : 3000;  // a tenth of a millimetre to the unit
     }
 };
 
@@ -98,10 +87,8 @@ TEST_F(KitTextTest, EveryTextInsideItsPageAndClearOfTheOthers) {
     PlanisphereKit london;
     london.latitude = 51.5;
     london.place = Place{-0.1275, "Europe/London", "London"};
-    london.year = 2024;
     PlanisphereKit quito;  // the window stretches: one more line on the mask
     quito.latitude = -0.2;
-    quito.year = 2024;
     // The names the label placer sets, and the hour numbers round the wheel's rim among them.
     QSet<QString> names;
     for (int n = 1; n <= MaxStarNumber; ++n)
@@ -111,8 +98,8 @@ TEST_F(KitTextTest, EveryTextInsideItsPageAndClearOfTheOthers) {
     for (int hour = 0; hour < 24; ++hour) names.insert(QStringLiteral("%1h").arg(hour));
     for (const char* language : {"en", "de", "fr", "es"}) {
         const ScopedLanguage installed(language);
-        double widest = 0;
-        QString widestText;
+        QRectF widest;
+        QStringList all;
         for (PlanisphereKit kit : {london, quito}) {
             for (PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
                 kit.paper = paper;
@@ -120,22 +107,16 @@ TEST_F(KitTextTest, EveryTextInsideItsPageAndClearOfTheOthers) {
                 const QRectF printable(QPointF(50, 50), size - QSizeF(100, 100));
                 for (int page = 1; page <= 2; ++page) {
                     SCOPED_TRACE(::testing::Message() << language << " page " << page << " "
-                                                      << (paper == PaperSize::A4 ? "A4" : "Letter")
-                                                      << " latitude " << kit.latitude);
+                                                      << size.width() << " " << kit.latitude);
                     const std::vector<PaintedText> texts = PageTexts(kit, page);
-                    ASSERT_GT(texts.size(), 20u);
                     for (std::size_t i = 0; i < texts.size(); ++i) {
                         const QRectF box = texts[i].outline.boundingRect();
-                        EXPECT_TRUE(printable.contains(box))
-                            << texts[i].text.toStdString() << " ends at " << box.right() / 10
-                            << " mm of " << size.width() / 10;
-                        if (texts[i].level && box.width() > widest) {
-                            widest = box.width();
-                            widestText = texts[i].text;
-                        }
-                        if (names.contains(texts[i].text)) continue;
+                        all << texts[i].text;
+                        EXPECT_TRUE(printable.contains(box)) << texts[i].text.toStdString();
+                        if (texts[i].level && box.width() > widest.width()) widest = box;
                         for (std::size_t j = i + 1; j < texts.size(); ++j)
-                            EXPECT_FALSE(!names.contains(texts[j].text) &&
+                            EXPECT_FALSE(!names.contains(texts[i].text) &&
+                                         !names.contains(texts[j].text) &&
                                          texts[i].outline.intersects(texts[j].outline))
                                 << texts[i].text.toStdString() << " / "
                                 << texts[j].text.toStdString();
@@ -143,23 +124,16 @@ TEST_F(KitTextTest, EveryTextInsideItsPageAndClearOfTheOthers) {
                 }
             }
         }
-        std::cout << language << ": widest kit line " << std::lround(widest / 10)
-                  << " mm: " << widestText.toStdString() << "\n";
+        std::cout << language << ": widest kit line " << std::lround(widest.width() / 10)
+                  << " mm, to " << std::lround(widest.right() / 10) << " mm\n";
+        if (std::string(language) != "fr") continue;
+        // The French kit says what the English one does: titles, instructions, months, compass.
+        const QString joined = all.join(QLatin1Char('|'));
+        for (const char* expected :
+             {"Carte du ciel tournante, page 1 sur 2 : le disque des \u00e9toiles", "|juil.|",
+              "|Z\u00e9nith|", "|SO|", "Pour la latitude 0,20\u00b0 S.",
+              "Pour London, 51,50\u00b0 N"})
+            EXPECT_TRUE(joined.contains(QString::fromUtf8(expected))) << expected;
+        EXPECT_FALSE(joined.contains(QStringLiteral("|Jul|")));
     }
-}
-
-// The kit says in French what it says in English: its titles, instructions and month names.
-TEST_F(KitTextTest, TheKitInFrench) {
-    const ScopedLanguage french("fr");
-    PlanisphereKit kit;
-    kit.latitude = 48.85;
-    QStringList all;
-    for (int page = 1; page <= 2; ++page)
-        for (const PaintedText& text : PageTexts(kit, page)) all << text.text;
-    const QString joined = all.join(QLatin1Char('|'));
-    for (const char* expected :
-         {"Carte du ciel tournante, page 1 sur 2 : le disque des \u00e9toiles", "|juil.|",
-          "|Z\u00e9nith|", "|SO|", "Pour la latitude 48,85\u00b0 N.", "imprimez \u00e0 100 %"})
-        EXPECT_TRUE(joined.contains(QString::fromUtf8(expected))) << expected;
-    EXPECT_FALSE(joined.contains(QStringLiteral("|Jul|")));
 }
