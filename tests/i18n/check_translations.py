@@ -1,16 +1,11 @@
 #!/usr/bin/env python3
-"""Checks that the translations are complete and safe to use.
-
-check_translations.py --source DIR --lupdate PATH --desktop FILE --folders F... --options O...
-                      --ts TS...
-
-For every .ts file: no message is unfinished, obsolete, vanished or empty; a printf text keeps
-its conversions for the same arguments in the same order (a translation may number them,
-"%2$s %1$d"), a Qt text its %1 %2 markers; a shortcut '&', a trailing "..." and a file filter's
-"(*.pdf)" are kept; every translation is Latin-1, the encoding of the chart's texts; lupdate, run
-over a copy with the build's options, finds nothing new and nothing gone. The desktop entry has
-each language's Comment and GenericName. Prints the count of translated messages per language;
-exits 1 with every fault listed.
+"""The translations are complete and safe: no message unfinished, obsolete, vanished or empty;
+printf conversions (numbered or not), %1 markers, '&' shortcuts, a trailing "..." and file filters
+kept; Latin-1 throughout; nothing new or gone when lupdate runs over a copy with the build's
+options; each language's Comment and GenericName in the desktop entry. Prints the count of each
+language's translated messages; exits 1 listing every fault.
+  check_translations.py --source DIR --lupdate PATH --desktop FILE --folders F... --options O...
+                        --ts TS...
 """
 import os
 import re

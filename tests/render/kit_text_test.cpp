@@ -36,11 +36,8 @@ class TextRecorder final : public QPaintEngine {
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPath(const QPainterPath&) override {}  // and every other shape: drawn as nothing
+    void drawPath(const QPainterPath&) override {}  // Qt draws every other shape as these
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawLines(const QLineF*, int) override {}
-    void drawEllipse(const QRectF&) override {}
-    void drawRects(const QRectF*, int) override {}
     Type type() const override { return QPaintEngine::User; }
     void drawTextItem(const QPointF& at, const QTextItem& item) override {
         const QTransform transform = painter()->combinedTransform();
