@@ -9,16 +9,9 @@
 class ScopedLanguage {
   public:
     explicit ScopedLanguage(const char* code) {
-        const std::optional<LanguageChoice> choice =
-            LanguageForCode(code, QStringLiteral(VELQUORRAN_TRANSLATIONS));
-        installed_ = choice && InstallLanguage(*choice, QStringLiteral(VELQUORRAN_TRANSLATIONS));
-        EXPECT_TRUE(installed_) << "no translation " << code << " in " << VELQUORRAN_TRANSLATIONS;
+        const QString folder = QStringLiteral(VELQUORRAN_TRANSLATIONS);
+        const std::optional<LanguageChoice> choice = LanguageForCode(code, folder);
+        EXPECT_TRUE(choice && InstallLanguage(*choice, folder)) << "no translation " << code;
     }
     ~ScopedLanguage() { InstallLanguage(LanguageChoice{}); }
-    ScopedLanguage(const ScopedLanguage&) = delete;
-    ScopedLanguage& operator=(const ScopedLanguage&) = delete;
-    bool installed() const { return installed_; }
-
-  private:
-    bool installed_ = false;
 };

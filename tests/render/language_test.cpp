@@ -58,7 +58,6 @@ TEST(ChooseLanguage, TheEnvironmentsOrderAndTheFilesThere) {
 TEST(InstallLanguage, GermanEverywhereThenEnglish) {
     {
         const ScopedLanguage german("de_DE.UTF-8");
-        ASSERT_TRUE(german.installed());
         EXPECT_EQ(QCoreApplication::translate("PopupMenu", "Find..."), QStringLiteral("Suchen..."));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         EXPECT_EQ(Translate("Legend", "constellation figure"), "Sternbildfigur");

@@ -1,7 +1,7 @@
 // The window in another language: a drive through it in German (title, menus, the picker, a
-// dialog and its message, Getting Started and About by their keys, the save question); in every
-// language the texts at the minimum size and the menus measured (the widths are printed); the
-// Getting Started page with its pictures, whose English text is the manual pages' section.
+// dialog and its message, the save question); in every language the texts at the minimum size
+// and the menus measured (the widths are printed); the Getting Started page with its pictures,
+// whose English text is the manual pages' section.
 #include <QTextBrowser>
 #include <iostream>
 
@@ -32,18 +32,6 @@ int WidestPair(const QMenu* menu, int& widest) {
     return menu->sizeHint().width();
 }
 
-std::string ClosedTitle(QWidget& window, const char* keys) {
-    std::string title;
-    QTimer::singleShot(0, [&] {
-        title = QApplication::activeModalWidget()->windowTitle().toStdString();
-        QApplication::activeModalWidget()->close();
-    });
-    QApplication::setActiveWindow(&window);
-    window.setFocus();
-    QTest::keySequence(&window, QKeySequence(keys));
-    return title;
-}
-
 }  // namespace
 
 TEST_F(AppTest, WindowDrivenInGerman) {
@@ -63,7 +51,6 @@ TEST_F(AppTest, WindowDrivenInGerman) {
     EXPECT_TRUE(Titles(window.popupMenu(), {"Sternbilder", "A - B"}).contains("Andromeda"));
     window.picker()->setDateTime(QDateTime(QDate(2024, 1, 15), QTime(21, 0)));
     EXPECT_EQ(window.picker()->text(), "21:00 Mo. 15. Jan. 2024");
-    EXPECT_EQ(window.magnitudeScrollBar()->accessibleName(), "Schw\u00e4chste Sterne 4,4 mag");
 
     SettingsDialog dialog(&window);
     dialog.show();
@@ -74,10 +61,6 @@ TEST_F(AppTest, WindowDrivenInGerman) {
     EXPECT_EQ(messages[0].text, "Die Breite muss zwischen 0 und 90 Grad liegen");
     dialog.close();
 
-    EXPECT_EQ(ClosedTitle(window, "Shift+F1"), "Erste Schritte");
-    EXPECT_EQ(ClosedTitle(window, "F1"),
-              "\xc3\x9c"
-              "ber Velquorran Version 0.2...");
     ViewSettings.latitude = 20.0;
     window.close();
     EXPECT_EQ(questions_, std::vector<std::string>{"Einstellungen vor dem Beenden speichern?"});
