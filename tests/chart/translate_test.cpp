@@ -85,17 +85,12 @@ class TranslatedChart : public ChartFixture {
 
 }  // namespace
 
-// The pass names the bodies, the compass points and the captions in the language (any text may
-// be translated: the dictionary mixes languages), with its date order and decimal comma; stars
-// keep their names.
-TEST_F(TranslatedChart, PassAndDrawingInTheLanguage) {
-    const Dictionary words({
-        {{"Bodies", "Jupiter"}, "J\xfapiter"},
-        {{"Compass", "E"}, "O"},
-        {{"Chart", "Date & Time of Map:"}, "Datum und Uhrzeit der Karte:"},
-        {{"Chart", "%4d/%02d/%02d  %02d:%02d:%02d"}, "%3$02d.%2$02d.%1$4d  %4$02d:%5$02d:%6$02d"},
-        {{"Readout", "%.*s: %.*s; Mag=%3.1f"}, "%.*s: %.*s; Hell.=%3.1f"},
-    });
+// The pass's hot spots name the bodies in the language, and the deep-sky objects with the
+// language's words and decimal comma; stars keep their names. (The drawing's texts are checked in
+// the renderer's files.)
+TEST_F(TranslatedChart, HotSpotsInTheLanguage) {
+    const Dictionary words({{{"Bodies", "Jupiter"}, "J\xfapiter"},
+                            {{"Readout", "%.*s: %.*s; Mag=%3.1f"}, "%.*s: %.*s; Hell.=%3.1f"}});
     for (DeepSkyObject& object : DeepSkyTable) object.shown = true;
     RecordingSurface surface;
     const FixedChartWindow window(800, 600, Evening);
@@ -103,21 +98,9 @@ TEST_F(TranslatedChart, PassAndDrawingInTheLanguage) {
         RunChartPass(window, surface, ChartPrinter, 3, ViewFromSettings(), 51.5, ChartPens{});
     std::vector<std::string> labels;
     for (const HotSpot& spot : pass.hotSpots) labels.emplace_back(spot.text);
-    auto has = [&](const std::string& label) {
-        return std::find(labels.begin(), labels.end(), label) != labels.end();
-    };
-    EXPECT_TRUE(has("J\xfapiter") && !has("Jupiter"));
-    EXPECT_TRUE(has("M42: Orion Nebula; Hell.=4,0"));
-    EXPECT_TRUE(has("2061: Betelgeuse (Orian)"));
-    auto drawn = [&](const std::string& text) {
-        return std::any_of(surface.calls.begin(), surface.calls.end(), [&](const auto& call) {
-            return call.rfind("TextOut(", 0) == 0 && call.ends_with("," + text + ")");
-        });
-    };
-    for (const char* text : {"O", "07.03.2024  21:05:09",
-                             "Datum und Uhrzeit der Karte:", "Dimmest Star Magnitude: 4,4"})
-        EXPECT_TRUE(drawn(text)) << text;
-    EXPECT_FALSE(drawn("E"));
+    for (const char* label :
+         {"J\xfapiter", "M42: Orion Nebula; Hell.=4,0", "2061: Betelgeuse (Orian)"})
+        EXPECT_NE(std::find(labels.begin(), labels.end(), label), labels.end()) << label;
 }
 
 // Find takes a body's name in the language as well as the English one and names it in the

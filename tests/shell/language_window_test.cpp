@@ -103,11 +103,10 @@ TEST_F(AppTest, GettingStartedPageAndTheManualPages) {
         EXPECT_EQ(dialog.windowTitle(), "Premiers pas");
         EXPECT_TRUE(
             dialog.browser()->toPlainText().contains("Un soir d'hiver \u00e0 51,50\u00b0 N"));
-        for (const GettingStartedPicture& picture : GettingStartedPictures()) {
-            const QVariant image = dialog.browser()->document()->resource(
-                QTextDocument::ImageResource, QUrl(picture.name));
-            EXPECT_FALSE(image.value<QImage>().isNull()) << picture.name.toStdString();
-            EXPECT_TRUE(dialog.browser()->toHtml().contains(picture.name));
+        for (const char* name : {"south.png", "north.png", "planisphere.png"}) {
+            const QVariant picture =
+                dialog.browser()->document()->resource(QTextDocument::ImageResource, QUrl(name));
+            EXPECT_FALSE(picture.value<QImage>().isNull()) << name;
         }
     }
     const std::vector<GettingStartedSection> sections = GettingStartedSections();
