@@ -50,18 +50,9 @@ long long Bisect(long long low, long long high, const std::function<bool(long lo
 
 // "Jan 15 21:03", in the user's language.
 std::string ShortTime(const SystemTime& time) {
-    static constexpr const char* Months[] = {
-        VQ_TRANSLATE_NOOP("Months", "Jan"), VQ_TRANSLATE_NOOP("Months", "Feb"),
-        VQ_TRANSLATE_NOOP("Months", "Mar"), VQ_TRANSLATE_NOOP("Months", "Apr"),
-        VQ_TRANSLATE_NOOP("Months", "May"), VQ_TRANSLATE_NOOP("Months", "Jun"),
-        VQ_TRANSLATE_NOOP("Months", "Jul"), VQ_TRANSLATE_NOOP("Months", "Aug"),
-        VQ_TRANSLATE_NOOP("Months", "Sep"), VQ_TRANSLATE_NOOP("Months", "Oct"),
-        VQ_TRANSLATE_NOOP("Months", "Nov"), VQ_TRANSLATE_NOOP("Months", "Dec")};
-    const std::string month =
-        Translate("Months", Months[(time.month >= 1 && time.month <= 12) ? time.month - 1 : 0]);
     //: The month's short name, the day of the month, the hour and the minute.
-    return FormatText(VQ_FORMAT("Readout", "%s %d %02d:%02d"), month, time.day, time.hour,
-                      time.minute);
+    return FormatText(VQ_FORMAT("Readout", "%s %d %02d:%02d"), MonthAbbreviation(time.month),
+                      time.day, time.hour, time.minute);
 }
 
 }  // namespace

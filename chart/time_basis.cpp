@@ -83,3 +83,14 @@ std::string LatitudeText(double degrees) {
 std::string LongitudeText(double degreesEast) {
     return HemisphereText(degreesEast, "E", "W");
 }
+
+std::string MonthAbbreviation(int month) {
+    static constexpr const char* Months[] = {
+        VQ_TRANSLATE_NOOP("Months", "Jan"), VQ_TRANSLATE_NOOP("Months", "Feb"),
+        VQ_TRANSLATE_NOOP("Months", "Mar"), VQ_TRANSLATE_NOOP("Months", "Apr"),
+        VQ_TRANSLATE_NOOP("Months", "May"), VQ_TRANSLATE_NOOP("Months", "Jun"),
+        VQ_TRANSLATE_NOOP("Months", "Jul"), VQ_TRANSLATE_NOOP("Months", "Aug"),
+        VQ_TRANSLATE_NOOP("Months", "Sep"), VQ_TRANSLATE_NOOP("Months", "Oct"),
+        VQ_TRANSLATE_NOOP("Months", "Nov"), VQ_TRANSLATE_NOOP("Months", "Dec")};
+    return Translate("Months", Months[month >= 1 && month <= 12 ? month - 1 : 0]);
+}

@@ -15,6 +15,7 @@
 #include "catalog/sky_model.h"
 #include "chart/chart_annotations.h"
 #include "chart/label_placer.h"
+#include "chart/time_basis.h"
 #include "render/language.h"
 
 namespace {
@@ -33,14 +34,6 @@ const QColor FigureInk(200, 40, 40);
 const QColor GridInk(170, 170, 200);
 const QColor EclipticInk(200, 130, 0);
 const QColor MaskShade(222, 226, 236);
-
-const char* const MonthNames[12] = {
-    QT_TRANSLATE_NOOP("Months", "Jan"), QT_TRANSLATE_NOOP("Months", "Feb"),
-    QT_TRANSLATE_NOOP("Months", "Mar"), QT_TRANSLATE_NOOP("Months", "Apr"),
-    QT_TRANSLATE_NOOP("Months", "May"), QT_TRANSLATE_NOOP("Months", "Jun"),
-    QT_TRANSLATE_NOOP("Months", "Jul"), QT_TRANSLATE_NOOP("Months", "Aug"),
-    QT_TRANSLATE_NOOP("Months", "Sep"), QT_TRANSLATE_NOOP("Months", "Oct"),
-    QT_TRANSLATE_NOOP("Months", "Nov"), QT_TRANSLATE_NOOP("Months", "Dec")};
 
 // The kit's texts in the user's language (UTF-8, as the pages' text lines hold them).
 std::string KitText(const QString& text) {
@@ -332,7 +325,7 @@ void DrawDateRing(QPainter& painter, const Frame& frame, int year) {
         painter.setFont(FontOf(3.2, true));
         painter.setPen(PenOf(Ink, 0.2));
         TextOnCircle(painter, frame, MaskRadius + 8.5, middle,
-                     QCoreApplication::translate("Months", MonthNames[month - 1]));
+                     FromCoreText(MonthAbbreviation(month)));
     }
 }
 
@@ -407,11 +400,6 @@ QPainterPath WindowPath(const Frame& frame) {
 }
 
 void DrawCompass(QPainter& painter, const Frame& frame) {
-    static const char* const names[8] = {
-        QT_TRANSLATE_NOOP("Compass", "N"), QT_TRANSLATE_NOOP("Compass", "NE"),
-        QT_TRANSLATE_NOOP("Compass", "E"), QT_TRANSLATE_NOOP("Compass", "SE"),
-        QT_TRANSLATE_NOOP("Compass", "S"), QT_TRANSLATE_NOOP("Compass", "SW"),
-        QT_TRANSLATE_NOOP("Compass", "W"), QT_TRANSLATE_NOOP("Compass", "NW")};
     painter.setFont(FontOf(2.8, true));
     const QFontMetricsF metrics(painter.font());
     for (int i = 0; i < 8; ++i) {
@@ -421,7 +409,7 @@ void DrawCompass(QPainter& painter, const Frame& frame) {
         painter.setPen(PenOf(Ink, 0.35));
         Tick(painter, frame, angle, r - 1.5, r + 1.5);
         const QPointF at = frame.Polar(r + 3.0, angle);
-        const QString text = QCoreApplication::translate("Compass", names[i]);
+        const QString text = FromCoreText(CompassLabel(CompassPoints[i]));  // at i * 45 degrees
         painter.drawText(at - QPointF(metrics.horizontalAdvance(text) / 2,
                                       -(metrics.ascent() - metrics.descent()) / 2),
                          text);
