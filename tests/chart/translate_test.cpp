@@ -10,6 +10,7 @@
 #include "catalog/loaders.h"
 #include "chart/object_index.h"
 #include "chart/rise_set.h"
+#include "chart/time_basis.h"
 #include "chart_fixture.h"
 #include "recording_surface.h"
 
@@ -127,9 +128,11 @@ TEST_F(TranslatedChart, FindReadoutAndMessages) {
     EXPECT_EQ(DescribeFound("Mond", SkyPlace{24.52, 250.0}, times),
               "Mond: H\xf6he 24,5\xb0, Azimut 250,0\xb0 (WSW); Aufgang 8. M\xe4r 06:07");
 
+    EXPECT_EQ(MonthAbbreviation(3) + MonthAbbreviation(12) + MonthAbbreviation(13), "M\xe4rDecJan");
     ErrorBox(VQ_TRANSLATE_NOOP("Messages", "JulianDate: Month out-of-bounds"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               "Monat au\xc3\x9f"
               "erhalb");
+    EXPECT_EQ(Latin1ToUtf8("\x7f\x80"), "\x7f\xc2\x80");
 }
