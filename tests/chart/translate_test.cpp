@@ -42,7 +42,7 @@ TEST(FormatText, AsSnprintfWithTheLanguagesPointAndOrder) {
     const struct { const char* format; std::vector<FormatArgument> arguments; char point;
                    const char* expected; } rows[] = {
         {"%4d/%02d/%02d  %02d:%02d:%02d", {2024, 3, 7, 21, 5, 9}, '.', "2024/03/07  21:05:09"},
-        {"%4d|%3.1f", {12, 4.44}, '.', "  12|4.4"},
+        {"%4d|%3.1f%%", {12, 4.44}, '.', "  12|4.4%"},
         {"%.*s: %.*s; Mag=%3.1f", {3, "M42 and", 12, "Orion Nebula!", 4.0}, '.', "M42: Orion Nebula; Mag=4.0"},
         {"%-5s|%+d|%x|%X|%o|%c|%%|%1d", {"ab", 5, 255, 255, 8, 'Q', 12}, '.', "ab   |+5|ff|FF|10|Q|%|12"},
         {"%e %g %.2f %ld %zu", {12345.678, 0.0001, -0.005, 1L, 3UL}, '.', "1.234568e+04 0.0001 -0.01 1 3"},

@@ -111,6 +111,10 @@ TEST_F(AppTest, GettingStartedPageAndTheManualPages) {
     }
     const std::vector<GettingStartedSection> sections = GettingStartedSections();
     ASSERT_EQ(sections.size(), 5u);
+    const QString html = GettingStartedHtml();  // each picture once, the wheel's at the end
+    for (const char* name : {"south.png", "north.png", "planisphere.png"})
+        EXPECT_EQ(html.count(name), 1) << name;
+    EXPECT_GT(html.indexOf("planisphere.png"), html.indexOf(sections.back().heading));
     for (const char* page : {"cli/velquorran-chart.1", "shell/velquorran.1"}) {
         QFile file(QStringLiteral(VELQUORRAN_SOURCE "/") + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
