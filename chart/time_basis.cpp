@@ -31,6 +31,16 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+int CivilTimeRule::OffsetAtUniversal(const SystemTime& universal) const {
+    int offset = OffsetSeconds(universal);
+    for (int round = 0; round < 4; ++round) {
+        const int next = OffsetSeconds(ShiftSystemTime(universal, offset));
+        if (next == offset) break;
+        offset = next;
+    }
+    return offset;
+}
+
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds) {
     constexpr long long Day = 86400;
     const long long total = DaysFromCivil(time.year, time.month, time.day) * Day +

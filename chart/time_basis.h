@@ -17,6 +17,10 @@ class CivilTimeRule {
     // Seconds the place's clocks are ahead of UT at the local date and time `civil` (east of
     // Greenwich positive, e.g. 3600 for British Summer Time).
     virtual int OffsetSeconds(const SystemTime& civil) const = 0;
+    // Seconds the clocks are ahead of UT at the instant `universal` (UT): the offset in force
+    // then, also within an hour that an autumn change repeats. The default asks OffsetSeconds of
+    // the clock time that the offset would give until the two agree.
+    virtual int OffsetAtUniversal(const SystemTime& universal) const;
 };
 
 // `time` moved by `seconds` (any sign), carrying across midnight and the ends of months and
