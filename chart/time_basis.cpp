@@ -31,14 +31,17 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+// An instant whose clock reading maps back to it has found its offset. In the second pass of an
+// hour that an autumn change repeats, the reading maps to the first pass instead, and no offset
+// agrees: the offset is then the one in force after the change, a few hours on.
 int CivilTimeRule::OffsetAtUniversal(const SystemTime& universal) const {
     int offset = OffsetSeconds(universal);
-    for (int round = 0; round < 4; ++round) {
+    for (int round = 0; round < 3; ++round) {
         const int next = OffsetSeconds(ShiftSystemTime(universal, offset));
-        if (next == offset) break;
+        if (next == offset) return offset;
         offset = next;
     }
-    return offset;
+    return OffsetSeconds(ShiftSystemTime(universal, 6 * 3600));
 }
 
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds) {

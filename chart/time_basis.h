@@ -19,7 +19,7 @@ class CivilTimeRule {
     virtual int OffsetSeconds(const SystemTime& civil) const = 0;
     // Seconds the clocks are ahead of UT at the instant `universal` (UT): the offset in force
     // then, also within an hour that an autumn change repeats. The default asks OffsetSeconds of
-    // the clock time that the offset would give until the two agree.
+    // the clock reading that an offset would give until the two agree.
     virtual int OffsetAtUniversal(const SystemTime& universal) const;
 };
 

@@ -221,7 +221,7 @@ std::vector<TonightLine> TonightLines(const Tonight& tonight) {
         lines.push_back({TonightSection::Dark,
                          "dark",
                          "-",
-                         Translate("Tonight", "Dark: the Sun below -18 degrees, the Moon down"),
+                         Translate("Tonight", "Dark, no Moon"),
                          window.begin,
                          window.end,
                          IsoClockText(window.end),

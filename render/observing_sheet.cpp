@@ -15,9 +15,9 @@ namespace {
 
 constexpr int PdfDotsPerInch = 1200;
 constexpr double Margin = 120.0;
-constexpr double ChartSide = 1180.0;  // the chart's square, 118 mm
-constexpr int ChartPixels = 1000;     // the chart's pass, drawn to the square
-constexpr double RowHeight = 46.0;
+constexpr double ChartSide = 1100.0;  // the chart's square, 110 mm
+constexpr int ChartPixels = 720;      // the chart's pass, drawn to the square
+constexpr double RowHeight = 40.0;
 constexpr double Box = 30.0;
 
 QString Latin1(const std::string& text) {
@@ -130,10 +130,12 @@ void PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet) {
     painter.setPen(QPen(Qt::black, 3));
     painter.setBrush(Qt::NoBrush);
     const double width = page.width() - 2 * Margin;
-    painter.setFont(SheetFont(5.0, true));
-    painter.drawText(QRectF(Margin, Margin, width, 100), Qt::AlignLeft | Qt::AlignVCenter,
-                     Latin1(TonightTitle(sheet.tonight, sheet.view, sheet.latitude)));
-    const double top = Margin + 130;
+    painter.setFont(SheetFont(4.2, true));
+    const QRectF titleBox(Margin, Margin, width, 200);
+    const int titleFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QString title = Latin1(TonightTitle(sheet.tonight, sheet.view, sheet.latitude));
+    painter.drawText(titleBox, titleFlags, title);
+    const double top = Margin + painter.boundingRect(titleBox, titleFlags, title).height() + 40;
     PaintChart(painter, sheet, QRectF(Margin, top, ChartSide, ChartSide));
     painter.setFont(SheetFont(2.6));
     painter.drawText(QRectF(Margin, top + ChartSide + 10, ChartSide, RowHeight),

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,19 @@ constexpr int LineRole = Qt::UserRole;  // the row's index in the panel's lines;
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The rows without the style's focus frame, which some styles draw in the inverse of the
+// highlight (cyan on the night look's dark red); the current row is the highlighted one.
+class RowDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
 
 }  // namespace
 
@@ -38,6 +52,8 @@ TonightPanel::TonightPanel(MainWindow& window) : QWidget(&window, Qt::Tool), win
     tree_->setObjectName(QStringLiteral("TonightRows"));
     tree_->setColumnCount(3);
     tree_->setHeaderLabels({tr("Tonight"), tr("Time"), tr("Altitude")});
+    tree_->setItemDelegate(new RowDelegate(tree_));
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setRootIsDecorated(false);
     tree_->setItemsExpandable(false);
     tree_->setUniformRowHeights(true);
