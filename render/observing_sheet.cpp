@@ -83,8 +83,8 @@ double PaintTimes(QPainter& painter, const std::vector<TonightLine>& lines, doub
 }
 
 // The planets and the list, a row each with a box to tick: time, name, kind and altitude.
-void PaintList(QPainter& painter, const std::vector<TonightLine>& lines, double left, double width,
-               double top) {
+double PaintList(QPainter& painter, const std::vector<TonightLine>& lines, double left,
+                 double width, double top) {
     double y = top;
     const struct {
         TonightSection section;
@@ -120,11 +120,12 @@ void PaintList(QPainter& painter, const std::vector<TonightLine>& lines, double 
         }
         y += RowHeight / 2;
     }
+    return y;
 }
 
 }  // namespace
 
-void PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet) {
+double PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet) {
     const QSizeF page = PaperMillimetres(sheet.paper) * SheetUnitsPerMm;
     painter.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     painter.setPen(QPen(Qt::black, 3));
@@ -146,8 +147,8 @@ void PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet) {
     const double timesLeft = Margin + ChartSide + 60;
     const double timesBottom =
         PaintTimes(painter, lines, timesLeft, page.width() - Margin - timesLeft, top);
-    PaintList(painter, lines, Margin, width,
-              std::max(top + ChartSide + RowHeight + 20, timesBottom));
+    return PaintList(painter, lines, Margin, width,
+                     std::max(top + ChartSide + RowHeight + 20, timesBottom));
 }
 
 bool WriteObservingSheet(const std::string& path, const ObservingSheet& sheet, std::string& error) {

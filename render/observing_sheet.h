@@ -20,8 +20,9 @@ struct ObservingSheet {
 // The painter's units: tenths of a millimetre from the page's top left corner.
 inline constexpr double SheetUnitsPerMm = 10.0;
 
-// Paints the page on an active painter in sheet units. The catalogues must be loaded.
-void PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet);
+// Paints the page on an active painter in sheet units and returns the bottom of what it drew.
+// The catalogues must be loaded.
+double PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet);
 
 // Writes the sheet as a one-page PDF to `path`, replaced only once complete. False with a
 // sentence naming the file in `error` otherwise.

@@ -1,0 +1,74 @@
+// The observing sheet: a whole night's rows fit one page of either paper, with a box to tick for
+// each planet and each row of the list, and the chart in its square; the PDF has one page.
+#include "render/observing_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "catalog/loaders.h"
+#include "chart/tonight_text.h"
+#include "render/place.h"
+#include "tests/fresh_state.h"
+
+namespace {
+
+using ObservingSheetTest = FreshState;
+
+// Boxes to tick: squares of 3 mm (15 pixels at a fifth of a millimetre) with a dark top and left
+// edge and a white inside, counted by their top left corners on the page's left margin.
+int TickBoxes(const QImage& page, int left) {
+    auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    int boxes = 0;
+    for (int y = 1; y + 15 < page.height(); ++y) {
+        bool box = dark(left, y) && !dark(left, y - 1) && !dark(left + 7, y + 7);
+        for (int i = 0; i < 13 && box; ++i) box = dark(left, y + i) && dark(left + i, y);
+        boxes += box;
+    }
+    return boxes;
+}
+
+TEST_F(ObservingSheetTest, AFullNightFitsOnePageWithABoxForEachRow) {
+    LoadAllCatalogues();
+    ChartView view;
+    ApplyPlace(view, Place{-0.1275, "Europe/London", "London"});
+    const ObjectIndex index = ObjectIndex::Build();
+    Tonight tonight = ComputeTonight({2026, 12, 4, 10, 21, 0, 0, 0}, view, 51.5072, index);
+    // The longest the night's rows can be: all seven planets and twenty rows, two dark windows.
+    while (tonight.planets.size() < 7) tonight.planets.push_back(tonight.planets.front());
+    while (tonight.worthALook.size() < 20) tonight.worthALook.push_back(tonight.worthALook.front());
+    tonight.darkWindows.push_back(tonight.darkWindows.front());
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        const ObservingSheet sheet{tonight, view, 51.5072, paper};
+        const QSizeF size = PaperMillimetres(paper) * SheetUnitsPerMm;
+        QImage page(size.toSize() / 2, QImage::Format_RGB32);  // a fifth of a millimetre a pixel
+        QPainter painter(&page);
+        painter.scale(0.5, 0.5);
+        const double bottom = PaintObservingSheet(painter, sheet);
+        painter.end();
+        EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
+        EXPECT_EQ(TickBoxes(page, 60), 27);
+        // The chart's square holds the chart: many dark pixels, and white sky around them.
+        int ink = 0;
+        for (int y = 150; y < 650; ++y)
+            for (int x = 60; x < 600; ++x) ink += qGray(page.pixel(x, y)) < 128;
+        EXPECT_GT(ink, 2000);
+    }
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("sheet.pdf").toStdString();
+    std::string error;
+    ASSERT_TRUE(WriteObservingSheet(path, {tonight, view, 51.5072, PaperSize::A4}, error)) << error;
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_EQ(
+        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+        1);
+}
+
+}  // namespace
