@@ -73,6 +73,7 @@ struct Errors {
     std::vector<double> all;  // minutes
     int missed = 0;           // found by one side only
     int grazing = 0;          // more than a minute off, by less than half an arcminute of altitude
+    double steep = 0.0;       // the worst of the rows that do not graze
     double Percentile(double p) {
         if (all.empty()) return 0.0;
         std::sort(all.begin(), all.end());
@@ -152,6 +153,7 @@ class AlmanacReferenceTest : public ChartFixture {
             const bool grazing = minutes > 1.0 && minutes * rate * 60.0 <= 0.5;
             e.all.push_back(minutes);
             if (grazing) ++e.grazing;
+            if (!grazing) e.steep = std::max(e.steep, minutes);
             if (precise) {
                 EXPECT_TRUE(minutes <= 1.0 || grazing) << Describe(row) << ": " << minutes;
             }
@@ -173,10 +175,11 @@ class AlmanacReferenceTest : public ChartFixture {
 };
 
 void Print(const char* title, std::map<std::string, Errors>& errors) {
-    std::printf("%s, minutes (worst, 95%%, median; rows missed, grazing):\n", title);
+    std::printf("%s, minutes (worst, worst not grazing, 95%%, median; rows missed, grazing):\n",
+                title);
     for (auto& [name, e] : errors)
-        std::printf("  %-9s %7.2f %6.2f %5.2f  %d %d\n", name.c_str(), e.Percentile(1.0),
-                    e.Percentile(0.95), e.Percentile(0.5), e.missed, e.grazing);
+        std::printf("  %-9s %7.2f %6.2f %6.2f %5.2f  %d %d\n", name.c_str(), e.Percentile(1.0),
+                    e.steep, e.Percentile(0.95), e.Percentile(0.5), e.missed, e.grazing);
 }
 
 TEST_F(AlmanacReferenceTest, PreciseTimesWithinAMinuteOfTheReference) {
