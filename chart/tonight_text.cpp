@@ -8,6 +8,7 @@
 
 #include "astro/orbits.h"
 #include "base/translate.h"
+#include "chart/rise_set.h"
 #include "chart/time_basis.h"
 
 namespace {
@@ -105,13 +106,6 @@ std::string ClockText(const SystemTime& time) {
     return text;
 }
 
-std::string IsoClockText(const SystemTime& time) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month,
-                  time.day, time.hour, time.minute, time.second);
-    return text;
-}
-
 std::string TonightTitle(const Tonight& tonight, const ChartView& view, double latitude) {
     const SystemTime& begin = tonight.night.begin;
     const SystemTime& end = tonight.night.end;
@@ -161,7 +155,7 @@ const char* KindOf(TonightKind kind) {
 }
 
 bool Before(const SystemTime& a, const SystemTime& b) {
-    return IsoClockText(a) < IsoClockText(b);
+    return IsoTime(a) < IsoTime(b);
 }
 
 }  // namespace
@@ -224,7 +218,7 @@ std::vector<TonightLine> TonightLines(const Tonight& tonight) {
                          Translate("Tonight", "Dark, no Moon"),
                          window.begin,
                          window.end,
-                         IsoClockText(window.end),
+                         IsoTime(window.end),
                          {}});
     if (tonight.darkWindows.empty())
         note(TonightSection::Dark,
@@ -270,5 +264,5 @@ std::string KindWords(const char* kind) {
 std::string TonightRow(const TonightLine& line) {
     std::string value = line.value.empty() ? "-" : line.value;
     return std::string(line.kind) + "\t" + (line.name.empty() ? "-" : line.name) + "\t" +
-           (line.time ? IsoClockText(*line.time) : "-") + "\t" + value;
+           (line.time ? IsoTime(*line.time) : "-") + "\t" + value;
 }

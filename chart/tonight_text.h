@@ -26,9 +26,8 @@ std::string NightNote(const Tonight& tonight);
 // The clock the times are on: "Europe/London time", "UTC+5:30", "UT", or "local mean time".
 std::string ClockName(const ChartView& view);
 
-// "21:03" and "2026-12-10T21:03:00".
+// "21:03" (rise_set.h's IsoTime gives "2026-12-10T21:03:00").
 std::string ClockText(const SystemTime& time);
-std::string IsoClockText(const SystemTime& time);
 
 // "Tonight at London (51.51\xB0 N  0.13\xB0 W): 10 to 11 December 2026, Europe/London time",
 // Latin-1.

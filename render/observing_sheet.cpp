@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int PdfDotsPerInch = 1200;
 constexpr double Margin = 120.0;
 constexpr double ChartSide = 1100.0;  // the chart's square, 110 mm
 constexpr int ChartPixels = 720;      // the chart's pass, drawn to the square
@@ -156,11 +155,8 @@ bool WriteObservingSheet(const std::string& path, const ObservingSheet& sheet, s
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setResolution(PdfDotsPerInch);
-    pdf.setCreator(QStringLiteral("Velquorran"));
-    pdf.setTitle(QCoreApplication::translate("Tonight", "Velquorran observing sheet"));
-    pdf.setPageSize(QPageSize(PaperMillimetres(sheet.paper), QPageSize::Millimeter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    SetUpPaperPdf(pdf, sheet.paper,
+                  QCoreApplication::translate("Tonight", "Velquorran observing sheet"));
     QPainter painter;
     if (!painter.begin(&pdf)) {
         error = QCoreApplication::translate("Tonight", "The PDF document could not be started.")

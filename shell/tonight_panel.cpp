@@ -93,7 +93,7 @@ void TonightPanel::Follow() {
     const ChartView view = window_.WindowView();
     const SystemTime clock = window_.PickerTime();
     const NightSpan night = NightOf(clock);
-    const std::string key = IsoClockText(night.begin) + "|" + view.placeName + "|" + view.zoneName +
+    const std::string key = IsoTime(night.begin) + "|" + view.placeName + "|" + view.zoneName +
                             "|" + std::to_string(view.longitude) + "|" +
                             std::to_string(ViewSettings.latitude) + "|" +
                             std::to_string(view.precise);

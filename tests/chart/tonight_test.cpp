@@ -15,6 +15,7 @@
 #include "catalog/loaders.h"
 #include "chart/chart_support.h"
 #include "chart/precise_sky.h"
+#include "chart/rise_set.h"
 #include "chart/time_basis.h"
 #include "chart/tonight_text.h"
 #include "chart_fixture.h"
@@ -82,7 +83,7 @@ TEST(NightOf, NoonToNoonHoldingTheClock) {
                 {At(2024, 3, 1, 6), "2024-02-29T12:00:00"}};
     for (const auto& row : rows) {
         const NightSpan night = NightOf(row.clock);
-        EXPECT_EQ(IsoClockText(night.begin), row.begin);
+        EXPECT_EQ(IsoTime(night.begin), row.begin);
         EXPECT_EQ(SecondsBetween(night.begin, night.end), 86400);
     }
 }
@@ -136,7 +137,7 @@ TEST_F(TonightTest, PolarEquatorialAndSouthernNights) {
                                   &t.dawn[1], &t.dawn[0], &t.sunrise})
             if (*event) order.push_back(**event);
         for (std::size_t i = 1; i < order.size(); ++i)
-            EXPECT_GT(SecondsBetween(order[i - 1], order[i]), 0) << IsoClockText(order[i]);
+            EXPECT_GT(SecondsBetween(order[i - 1], order[i]), 0) << IsoTime(order[i]);
     }
     // At the equator the Sun goes down steeply: sunset to the end of astronomical twilight in
     // little more than an hour, as against two at London in December.
@@ -167,7 +168,7 @@ TEST_F(TonightTest, LondonClockChangeSundaysKeepThePickersClock) {
          25},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(IsoClockText(row.clock));
+        SCOPED_TRACE(IsoTime(row.clock));
         const Tonight t = ComputeTonight(row.clock, view, 51.5072, *index);
         ASSERT_TRUE(t.sunset && t.sunrise && t.dawn[2]);
         EXPECT_LE(std::llabs(SecondsBetween(Iso(row.sunset), *t.sunset)), 60);
@@ -264,7 +265,7 @@ TEST_F(TonightTest, ListFollowsItsRulesOnRandomNights) {
             At(1950, 1, 1, 0), static_cast<long long>(unit(random) * 100 * 365.25 * 86400));
         const ChartView view =
             PlaceView(longitude, static_cast<int>(std::lround(longitude / 15)), night % 2 == 1);
-        SCOPED_TRACE(::testing::Message() << IsoClockText(clock) << " at " << latitude << ", "
+        SCOPED_TRACE(::testing::Message() << IsoTime(clock) << " at " << latitude << ", "
                                           << longitude << (view.precise ? " precise" : ""));
         const Tonight t = ComputeTonight(clock, view, latitude, *index);
         listed += static_cast<int>(t.worthALook.size());

@@ -1,21 +1,10 @@
 // velquorran-chart --tonight as a user runs it: the header and the rows, the sheet, the clock
 // without a place, and the combinations it refuses.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "shell_row.h"
 
 TEST(TonightEndToEnd, RowsSheetAndRefusals) {
     const QString london = " --place London --time 2026-12-10T04:00:00 ";
-    const struct {
-        QString shell;
-        int status;
-        const char* out;  // part of the standard output, and of its error output
-        const char* err;
-        const char* file;  // the one file written, beginning "%PDF-"; none when empty
-    } rows[] = {
+    const ShellRow rows[] = {
         // The night of 9 to 10 December: sunrise by the upper limb and 34' of refraction
         // (astronomy-engine: 07:55:00 UT), the Moon, the dark window, a planet, the list.
         {"\"$0\"" + london + "--tonight", 0,
@@ -33,7 +22,8 @@ TEST(TonightEndToEnd, RowsSheetAndRefusals) {
          "Tonight at 51.50\u00b0 N: 10 to 11 December 2026, local mean time\n", "", ""},
         {"\"$0\" --latitude 69.6496 --longitude 18.956 --time 2026-06-21T23:00:00 --tonight", 0,
          "note\t-\t-\tMidnight Sun: the Sun does not set tonight.", "", ""},
-        {"\"$0\"" + london + "--tonight --figures all -o sheet.pdf", 0, "", "", "sheet.pdf"},
+        {"\"$0\"" + london + "--tonight --figures all -o sheet.pdf", 0, "", "", "sheet.pdf", 0,
+         "%PDF-"},
         {"\"$0\"" + london + "--tonight -o sheet.png", 2, "", "as a PDF: -o FILE.pdf", ""},
         {"\"$0\"" + london + "--tonight --planisphere -o kit.pdf", 2, "",
          "cannot go with --planisphere", ""},
@@ -44,22 +34,5 @@ TEST(TonightEndToEnd, RowsSheetAndRefusals) {
         {"\"$0\"" + london + "--tonight -o /no/such/folder/sheet.pdf", 1, "",
          "/no/such/folder/sheet.pdf", ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.shell.toStdString());
-        QTemporaryDir folder;
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start("/bin/sh", {"-c", row.shell, VELQUORRAN_CHART});
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QString out = QString::fromUtf8(process.readAllStandardOutput()),
-                      err = process.readAllStandardError();
-        EXPECT_EQ(process.exitCode(), row.status) << err.toStdString();
-        EXPECT_TRUE(out.contains(QString::fromUtf8(row.out))) << out.left(400).toStdString();
-        EXPECT_TRUE(err.contains(row.err) && (*row.err != '\0' || err.isEmpty()))
-            << err.toStdString();
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' '), row.file);
-        QFile file(folder.filePath(row.file));
-        EXPECT_TRUE(*row.file == '\0' ||
-                    (file.open(QIODevice::ReadOnly) && file.readAll().startsWith("%PDF-")));
-    }
+    for (const ShellRow& row : rows) CheckShellRow(row);
 }
