@@ -29,14 +29,6 @@ double Continue(double value, double previous, double turn) {
     return value + turn * std::round((previous - value) / turn);
 }
 
-long long SecondsBetween(const SystemTime& from, const SystemTime& to) {
-    auto seconds = [](const SystemTime& t) {
-        return DaysFromCivil(t.year, t.month, t.day) * 86400LL + t.hour * 3600LL + t.minute * 60LL +
-               t.second;
-    };
-    return seconds(to) - seconds(from);
-}
-
 // The point in [a, b] where `g` is largest, to within a second, by golden-section search; `g`
 // is taken to rise to one peak and fall again there.
 template <typename Function>

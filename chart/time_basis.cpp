@@ -44,6 +44,14 @@ int CivilTimeRule::OffsetAtUniversal(const SystemTime& universal) const {
     return OffsetSeconds(ShiftSystemTime(universal, 6 * 3600));
 }
 
+long long SecondsBetween(const SystemTime& from, const SystemTime& to) {
+    auto seconds = [](const SystemTime& t) {
+        return DaysFromCivil(t.year, t.month, t.day) * 86400LL + t.hour * 3600LL + t.minute * 60LL +
+               t.second;
+    };
+    return seconds(to) - seconds(from);
+}
+
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds) {
     constexpr long long Day = 86400;
     const long long total = DaysFromCivil(time.year, time.month, time.day) * Day +

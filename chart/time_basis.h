@@ -27,6 +27,10 @@ class CivilTimeRule {
 // years in the Gregorian calendar. The day of the week follows; milliseconds are kept.
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds);
 
+// Seconds from `from` to `to` on the calendar (negative when `to` comes first); milliseconds
+// are left out.
+long long SecondsBetween(const SystemTime& from, const SystemTime& to);
+
 // Days since 1970-01-01 of a Gregorian date (negative before it), and the date back from them.
 long long DaysFromCivil(int year, int month, int day);
 void CivilFromDays(long long days, int& year, int& month, int& day);

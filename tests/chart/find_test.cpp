@@ -30,11 +30,6 @@ class FindTest : public ChartFixture {
     ObjectIndex index;
 };
 
-long long SecondsBetween(const SystemTime& a, const SystemTime& b) {
-    return (DaysFromCivil(b.year, b.month, b.day) - DaysFromCivil(a.year, a.month, a.day)) * 86400 +
-           (b.hour - a.hour) * 3600 + (b.minute - a.minute) * 60 + (b.second - a.second);
-}
-
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }

@@ -1,5 +1,5 @@
 // The observing sheet: a whole night's rows fit one page of either paper, with a box to tick for
-// each planet and each row of the list, and the chart in its square; the PDF has one page.
+// each planet and each row of the list; the PDF has one page.
 #include "render/observing_sheet.h"
 
 #include <gtest/gtest.h>
@@ -52,11 +52,6 @@ TEST_F(ObservingSheetTest, AFullNightFitsOnePageWithABoxForEachRow) {
         painter.end();
         EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
         EXPECT_EQ(TickBoxes(page, 60), 27);
-        // The chart's square holds the chart: many dark pixels, and white sky around them.
-        int ink = 0;
-        for (int y = 150; y < 650; ++y)
-            for (int x = 60; x < 600; ++x) ink += qGray(page.pixel(x, y)) < 128;
-        EXPECT_GT(ink, 2000);
     }
     QTemporaryDir folder;
     const std::string path = folder.filePath("sheet.pdf").toStdString();
