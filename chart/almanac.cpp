@@ -185,7 +185,7 @@ SkyTarget TargetOf(const FoundObject& object) {
 
 SkyTrack::SkyTrack(const SystemTime& from, long long spanSeconds, const ChartView& view,
                    double latitude)
-    : span_(std::max(0LL, spanSeconds)), view_(view), latitude_(latitude) {
+    : span_(std::max(0LL, spanSeconds)), view_(view) {
     startUniversal_ =
         ShiftSystemTime(from, -static_cast<long long>(CivilOffsetSeconds(view, from)));
     startUniversal_.milliseconds = 0;

@@ -70,7 +70,6 @@ class SkyTrack {
     SystemTime ClockAt(long long seconds) const;
     // Seconds from the start to a time on the picker's clock.
     long long SecondsTo(const SystemTime& clock) const;
-    double latitude() const { return latitude_; }
 
   private:
     friend class AltitudeCurve;
@@ -92,7 +91,6 @@ class SkyTrack {
     SystemTime startUniversal_;
     long long span_ = 0;
     ChartView view_;
-    double latitude_ = 0.0;
     double sinLatitude_ = 0.0;
     double cosLatitude_ = 1.0;
     Observer middle_;  // the observer of the middle sample: catalogue places of the date

@@ -163,7 +163,6 @@ Tonight ComputeTonight(const SystemTime& clock, const ChartView& view, double la
                        const ObjectIndex& index) {
     Tonight tonight;
     tonight.night = NightOf(clock);
-    tonight.localMeanTime = !view.placeCaption;
     const long long span = 86400 - (CivilOffsetSeconds(view, tonight.night.end) -
                                     CivilOffsetSeconds(view, tonight.night.begin));
     const SkyTrack track(tonight.night.begin, span, view, latitude);

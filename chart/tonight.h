@@ -66,7 +66,6 @@ struct TonightObject {
 
 struct Tonight {
     NightSpan night;
-    bool localMeanTime = false;  // no place: the clock shows local mean time
     NightDarkness darkness = NightDarkness::Astronomical;
     bool midnightSun = false;  // the Sun never sets in the night
     bool polarNight = false;   // the Sun never rises in the night (noon to noon)

@@ -31,7 +31,6 @@ class TonightPanel : public QWidget {
 
     QTreeWidget* rows() const { return tree_; }
     QLabel* title() const { return title_; }
-    const Tonight& tonight() const { return tonight_; }
     // How many times the night was computed (test support).
     int computed() const { return computed_; }
 

@@ -66,6 +66,15 @@ TEST(MoonEventAltitude, AlmanacRuleOfThumb) {
     }
 }
 
+TEST(Intersect, TimesInBothLists) {
+    const std::vector<TimeSpan> a{{0, 10}, {20, 30}, {40, 50}}, b{{5, 25}, {28, 45}};
+    const std::vector<TimeSpan> both = Intersect(a, b);
+    const long long expected[][2] = {{5, 10}, {20, 25}, {28, 30}, {40, 45}};
+    ASSERT_EQ(both.size(), std::size(expected));
+    for (std::size_t i = 0; i < both.size(); ++i)
+        EXPECT_TRUE(both[i].begin == expected[i][0] && both[i].end == expected[i][1]) << i;
+}
+
 // A rule of one change: two hours ahead before 2026-10-25 01:00 UT, one hour after (the repeated
 // hour's readings taken in their first pass, as Qt takes them).
 class OneChange final : public CivilTimeRule {

@@ -56,6 +56,13 @@ class TonightTest : public ChartFixture {
     std::unique_ptr<ObjectIndex> index;
 };
 
+// Orion's figure: Rigel 0.12, Betelgeuse 0.50, Bellatrix 1.64, ...; a row out of the table has
+// no figure.
+TEST_F(TonightTest, ThirdBrightestStarOfAFigure) {
+    EXPECT_EQ(ThirdBrightestFigureStar(58), 1.64);
+    EXPECT_EQ(ThirdBrightestFigureStar(MaxConstellations), 99.0);
+}
+
 TEST(NightOf, NoonToNoonHoldingTheClock) {
     const std::pair<SystemTime, const char*> rows[] = {
         {At(2026, 12, 10, 4), "2026-12-09T12:00:00"},
@@ -192,9 +199,10 @@ std::vector<double> ChartAltitudes(const std::vector<FoundObject>& objects, cons
 // The rules over random nights (fixed seed): from 75 S to 80 N, 1950 to 2050, the model's and the
 // precise positions. Every row is at least 30 degrees high at its time (planets: above the
 // horizon), in darkness, within its kind's magnitude limit (less the Moon's glare for Messier
-// objects), at the altitude the chart gives then; the rows come in time order, within each kind's
-// number; no candidate the rules take is left out for a fainter one; each dark window has the Sun
-// below -18 and the Moon down.
+// objects), at the altitude the chart gives then and its highest within a minute; the rows come in
+// time order, within each kind's number; no candidate the rules take is left out for a fainter
+// one; the Moon rises at moonrise and sets at moonset; each dark window has the Sun below -18 and
+// the Moon down.
 TEST_F(TonightTest, ListFollowsItsRulesOnRandomNights) {
     std::mt19937 random(20261210);
     std::uniform_real_distribution<double> latitudes(-75, 80), longitudes(-180, 180), unit(0, 1);
@@ -234,6 +242,15 @@ TEST_F(TonightTest, ListFollowsItsRulesOnRandomNights) {
                 EXPECT_NEAR(ChartAltitudes({row.object}, row.best, view, latitude)[0], row.altitude,
                             0.02)
                     << row.label;
+                // Inside darkness its time is its highest to the minute.
+                const SystemTime before = ShiftSystemTime(row.best, -60),
+                                 after = ShiftSystemTime(row.best, 60);
+                for (const SystemTime& near : {before, after}) {
+                    EXPECT_TRUE(!inDarkness(before) || !inDarkness(after) ||
+                                ChartAltitudes({row.object}, near, view, latitude)[0] <=
+                                    row.altitude + 1e-5)
+                        << row.label;
+                }
             }
         }
         EXPECT_LE(counts[1], TonightStarRows);
@@ -262,6 +279,14 @@ TEST_F(TonightTest, ListFollowsItsRulesOnRandomNights) {
             });
             EXPECT_TRUE(found || (counts[kind] == quota[kind] && c.magnitude >= faintest[kind]))
                 << index->Label(c.object) << " at " << highest[i];
+        }
+        // The Moon goes up at moonrise and down at moonset.
+        for (const auto& [event, up] : {std::pair{t.moonrise, 1.0}, std::pair{t.moonset, -1.0}}) {
+            if (!event) continue;
+            const std::vector<FoundObject> moon{{FoundKind::Body, MoonRow}};
+            EXPECT_GT(up * (ChartAltitudes(moon, ShiftSystemTime(*event, 300), view, latitude)[0] -
+                            ChartAltitudes(moon, ShiftSystemTime(*event, -300), view, latitude)[0]),
+                      0);
         }
         for (const ClockSpan& window : t.darkWindows) {
             const SystemTime middle =

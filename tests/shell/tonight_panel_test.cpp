@@ -57,9 +57,9 @@ TEST_F(AppTest, TonightPanelFindsRowsAndFollowsTheNight) {
 
     // A click on a planet does the same; the night is not computed again for a time within it.
     const int computed = panel->computed();
-    QTreeWidgetItem* jupiter = RowOf(rows, "Jupiter");
-    ASSERT_TRUE(jupiter);
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(jupiter).center());
+    ASSERT_TRUE(RowOf(rows, "Jupiter"));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(RowOf(rows, "Jupiter")).center());
     EXPECT_EQ(*window.foundObject(), (FoundObject{FoundKind::Body, JupiterRow}));
     Repainted();
     EXPECT_EQ(panel->computed(), computed);
