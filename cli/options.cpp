@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -67,6 +68,28 @@ bool ParseFigures(const std::string& text, ChartOptions& options) {
         if (comma == std::string::npos) return true;
         start = comma + 1;
     }
+}
+
+// What --tonight cannot go with, as a message, or nothing.
+std::string TonightClash(const ChartOptions& o) {
+    auto text = [](const char* words) {
+        return QCoreApplication::translate("Options", words).toStdString();
+    };
+    if (o.planisphere) return text("--tonight cannot go with --planisphere: give one of them");
+    if (o.list || !o.find.empty())
+        return text("--tonight cannot go with --list or --find: give one of them");
+    if (o.night) return text("--tonight's sheet is printed: it cannot go with --night");
+    const std::string extension =
+        o.output.size() >= 4
+            ? QString::fromStdString(o.output.substr(o.output.size() - 4)).toLower().toStdString()
+            : "";
+    if (!o.output.empty() && extension != ".pdf")
+        return QCoreApplication::translate("Options",
+                                           "--tonight writes its observing sheet as a PDF: "
+                                           "-o FILE.pdf, not %1")
+            .arg(QString::fromStdString(Quoted(o.output)))
+            .toStdString();
+    return {};
 }
 
 }  // namespace
@@ -270,6 +293,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.precise = true;
         } else if (name == "--planisphere") {
             o.planisphere = true;
+        } else if (name == "--tonight") {
+            o.tonight = true;
         } else if (name == "--page") {
             const auto paper = ParsePaperSize(*value);
             if (!paper) return fail("--page must be A4 or Letter, not " + Quoted(*value));
@@ -281,7 +306,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     if (o.night && o.print) return fail("--night is a screen look and cannot go with --print");
     if (o.planisphere && PlanisphereFileNames(o.output).empty())
         return fail("--planisphere needs -o FILE ending in .pdf, .svg or .png");
-    if (!o.help && o.output.empty() && !o.list && o.find.empty())
+    if (o.tonight) {
+        if (const std::string clash = TonightClash(o); !clash.empty()) return fail(clash);
+    }
+    if (!o.help && o.output.empty() && !o.list && o.find.empty() && !o.tonight)
         return fail("nothing to do: give -o FILE, --list or --find NAME");
     result.ok = true;
     return result;
@@ -289,7 +317,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return std::string() +
-           "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)\n"
+           "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)\n"
            "Draws the sky above the horizon for a latitude and an instant, as a disc.\n"
            "\n"
            "  --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the\n"
@@ -330,9 +358,13 @@ std::string UsageText() {
            "  --planisphere      with -o: a printable planisphere for the latitude, place and\n"
            "                     magnitude, two pages at 100% scale (star wheel, horizon\n"
            "                     mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)\n"
-           "  --page SIZE        paper of the planisphere: A4 (default) or Letter\n"
+           "  --page SIZE        paper of the planisphere or the sheet: A4 (default) or Letter\n"
+           "  --tonight          the night of --time: sunset, twilight, dawn, the Moon, the\n"
+           "                     dark window, the planets and a list worth a look, as a\n"
+           "                     header line and tab-separated rows; with -o FILE.pdf a\n"
+           "                     one-page observing sheet\n"
            "  --help             show this text\n"
            "\n"
-           "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"
-           "options or a name --find does not know.\n";
+           "Exit status: 0 done, 1 the chart, the sheet or the standard output could not be\n"
+           "written, 2 bad options or a name --find does not know.\n";
 }

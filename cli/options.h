@@ -37,6 +37,8 @@ struct ChartOptions {
     // --planisphere: the printable star wheel and horizon mask instead of a chart.
     bool planisphere = false;
     bool letterPaper = false;  // --page Letter; A4 otherwise
+    // --tonight: the night's times and what is worth seeing, as text or (-o FILE.pdf) a sheet.
+    bool tonight = false;
 };
 
 struct ParseResult {

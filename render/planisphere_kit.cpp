@@ -142,6 +142,14 @@ std::vector<std::string> PlanisphereFileNames(const std::string& path) {
     return {stem + "-1." + extension, stem + "-2." + extension};
 }
 
+void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title) {
+    pdf.setResolution(PdfDotsPerInch);
+    pdf.setCreator(QStringLiteral("Velquorran"));
+    pdf.setTitle(title);
+    pdf.setPageSize(QPageSize(PaperMillimetres(paper), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
 bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::string& error) {
     const std::vector<std::string> files = PlanisphereFileNames(path);
     if (files.empty()) {
@@ -156,11 +164,7 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(PdfDotsPerInch);
-        pdf.setCreator(QStringLiteral("Velquorran"));
-        pdf.setTitle(QStringLiteral("Velquorran planisphere"));
-        pdf.setPageSize(QPageSize(paper, QPageSize::Millimeter));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        SetUpPaperPdf(pdf, kit.paper, QStringLiteral("Velquorran planisphere"));
         QPainter painter;
         if (!painter.begin(&pdf)) {
             error = "The PDF document could not be started.";

@@ -12,6 +12,8 @@
 #include "render/place.h"
 
 class QPainter;
+class QPdfWriter;
+class QString;
 
 enum class PaperSize { A4, Letter };
 
@@ -41,6 +43,10 @@ std::optional<PaperSize> ParsePaperSize(const std::string& text);
 
 // The page's size in millimetres.
 QSizeF PaperMillimetres(PaperSize paper);
+
+// Sets `pdf` up for pages of `paper` without margins, at 1200 dots per inch, with the program as
+// its creator and `title`.
+void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title);
 
 // The kit's geometry: its latitude on a wheel that fits the paper, its clock (the zone's standard
 // offset of the year, or local mean time) and longitude.

@@ -66,6 +66,7 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Item, "Find...", CommandFind},
     {Kind::Item, "Go to Rising", CommandGoToRising, false},  // enabled once something is found
     {Kind::Item, "Go to Transit", CommandGoToTransit, false},
+    {Kind::Item, "Tonight...", CommandTonight},
     {Kind::Separator},
     {Kind::Item, "Night Mode", CommandNightMode, true, -1, true},
     {Kind::Item, "Smooth Drawing", CommandSmoothDrawing, true, -1, true},
@@ -203,6 +204,8 @@ CommandOutcome DispatchCommand(int command) {
             return {CommandAction::NightMode};
         case CommandSmoothDrawing:
             return {CommandAction::SmoothDrawing};
+        case CommandTonight:
+            return {CommandAction::Tonight};
         default:
             return {};  // the dismissed menu (0), the letter headers (40022), anything else
     }

@@ -15,6 +15,7 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandSettings, "Ctrl+L"},  // the latitude
     {CommandNightMode, "Ctrl+Shift+N"},
     {CommandFind, "Ctrl+F"},
+    {CommandTonight, "Ctrl+T"},
     {CommandPrecisePositions, "Ctrl+Shift+P"},
     {CommandShowAllConstellations, "Ctrl+K"},
     {CommandHideAllConstellations, "Ctrl+Shift+K"},

@@ -558,6 +558,9 @@ void MainWindow::ExecuteCommand(int command) {
         case CommandAction::SmoothDrawing:
             SetDisplayPreferences({display_.night, !display_.smooth});
             return;
+        case CommandAction::Tonight:
+            ShowTonightPanel();
+            return;
     }
 }
 

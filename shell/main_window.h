@@ -24,6 +24,7 @@
 class QDateTimeEdit;
 class QScrollBar;
 class TimeControls;
+class TonightPanel;
 
 inline constexpr const char* MainWindowTitle = "Velquorran0.2    (right click below for menu)";
 inline constexpr const char* CannotStartMessage = "Sorry, I cannot get started!";
@@ -161,4 +162,15 @@ class MainWindow : public QWidget, public ChartWindow {
     std::optional<Place> place_;
     std::optional<Place> startPlace_;  // as read at start-up; compared at shut-down
     TimeControls* time_ = nullptr;
+
+    // The Tonight panel (main_window_find.cpp): opened by its command, beside the window.
+  public:
+    void ShowTonightPanel();
+    TonightPanel* tonightPanel() const { return tonight_; }
+    // Sets the picker to `at` and, given an object, finds it as Find does (ring and readout).
+    void ShowFoundAt(const std::optional<FoundObject>& object, const SystemTime& at);
+
+  private:
+    void SetPickerClock(const SystemTime& at);
+    TonightPanel* tonight_ = nullptr;
 };
