@@ -36,6 +36,21 @@ void BM_ScreenPassOnImage(benchmark::State& state) {
 }
 BENCHMARK(BM_ScreenPassOnImage)->Unit(benchmark::kMillisecond);
 
+// The same pass with every name, the Moon's phase and the legend.
+void BM_ScreenPassOnImageWithLabels(benchmark::State& state) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(QColor(0, 48, 0));
+    QPainter painter(&image);
+    QtSurface surface(painter, RendererFont());
+    const BenchWindow window(Width, Height, SystemTime{2024, 1, 1, 15, 21, 0, 0, 0});
+    ChartView view = ViewFromSettings();
+    view.labels = {true, true, true, true, true, true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunChartPass(window, surface, ChartScreen, ViewSettings.margin,
+                                              view, ViewSettings.latitude, ChartPens{}));
+}
+BENCHMARK(BM_ScreenPassOnImageWithLabels)->Unit(benchmark::kMillisecond);
+
 // As the window does it: erase with the background, then the pass, then the painter ends.
 void BM_EraseAndScreenPassOnImage(benchmark::State& state) {
     QImage image(Width, Height, QImage::Format_RGB32);
