@@ -29,6 +29,7 @@ class NullSurface final : public Surface {
     void Rectangle(int, int, int, int) override {}
     void Ellipse(int, int, int, int) override {}
     void Polyline(const Point*, int) override {}
+    void PolyPolygon(const Point*, const int*, int) override {}
 
   private:
     int width_;

@@ -13,6 +13,8 @@ namespace {
 constexpr std::uint32_t EmfVersion = 0x00010000u;
 constexpr std::uint32_t GM_COMPATIBLE = 1;
 constexpr std::uint32_t PS_SOLID = 0;
+constexpr std::uint32_t PS_DOT = 2;
+constexpr std::uint32_t PS_NULL = 5;
 constexpr std::uint32_t BS_SOLID = 0;
 constexpr std::size_t LogFontFaceUnits = 32;    // WCHAR lfFaceName[32], NUL included
 constexpr std::size_t LogFontPanoseSize = 320;  // LogFont (92) and the Panose tail, zeroed
@@ -28,6 +30,20 @@ EmfRect DrawnBox(int left, int top, int right, int bottom) {
 bool FitsInt16(int value) {
     return value >= std::numeric_limits<std::int16_t>::min() &&
            value <= std::numeric_limits<std::int16_t>::max();
+}
+
+// The inclusive box of `count` points, and whether every coordinate fits in 16 bits.
+EmfRect PointsBox(const Point* points, int count, bool& small) {
+    EmfRect box{points[0].x, points[0].y, points[0].x, points[0].y};
+    small = true;
+    for (int i = 0; i < count; ++i) {
+        box.left = std::min(box.left, points[i].x);
+        box.top = std::min(box.top, points[i].y);
+        box.right = std::max(box.right, points[i].x);
+        box.bottom = std::max(box.bottom, points[i].y);
+        small = small && FitsInt16(points[i].x) && FitsInt16(points[i].y);
+    }
+    return box;
 }
 
 }  // namespace
@@ -114,7 +130,7 @@ std::uint32_t EmfWriter::CreatePen(const Pen& pen) {
     const std::uint32_t slot = TakeSlot();
     BeginRecord(EMR_CREATEPEN);
     Put32(slot);
-    Put32(PS_SOLID);
+    Put32(pen.style == PenStyle::Dot ? PS_DOT : pen.style == PenStyle::None ? PS_NULL : PS_SOLID);
     PutInt(std::max(pen.width, 0));
     PutInt(0);
     PutColour(pen.colour);
@@ -199,6 +215,10 @@ void EmfWriter::SetBkMode(unsigned mode) {
     SimpleRecord(EMR_SETBKMODE, mode);
 }
 
+void EmfWriter::SetPolyFillMode(unsigned mode) {
+    SimpleRecord(EMR_SETPOLYFILLMODE, mode);
+}
+
 // EMR_SETPIXELV (2.3.5.36): the point, then the colour; it covers exactly that pixel.
 void EmfWriter::SetPixel(int x, int y, Rgb colour) {
     if (finished_) return;
@@ -231,18 +251,18 @@ void EmfWriter::Ellipse(int left, int top, int right, int bottom) {
 // points when a coordinate does not fit in 16 bits. GDI draws nothing for fewer than 2 points.
 void EmfWriter::Polyline(const Point* points, int count) {
     if (finished_ || points == nullptr || count < 2) return;
-    EmfRect box{points[0].x, points[0].y, points[0].x, points[0].y};
     bool small = true;
-    for (int i = 0; i < count; ++i) {
-        box.left = std::min(box.left, points[i].x);
-        box.top = std::min(box.top, points[i].y);
-        box.right = std::max(box.right, points[i].x);
-        box.bottom = std::max(box.bottom, points[i].y);
-        small = small && FitsInt16(points[i].x) && FitsInt16(points[i].y);
-    }
+    const EmfRect box = PointsBox(points, count, small);
     BeginRecord(small ? EMR_POLYLINE16 : EMR_POLYLINE);
     PutRect(box);
     Put32(static_cast<std::uint32_t>(count));
+    PutPoints(points, count, small);
+    EndRecord();
+    Widen(box);
+}
+
+// PointS (16-bit x, y) or PointL (32-bit) values, as the record's type says.
+void EmfWriter::PutPoints(const Point* points, int count, bool small) {
     for (int i = 0; i < count; ++i) {
         if (small) {
             Put32(static_cast<std::uint16_t>(points[i].x) |
@@ -252,6 +272,31 @@ void EmfWriter::Polyline(const Point* points, int count) {
             PutInt(points[i].y);
         }
     }
+}
+
+// EMR_POLYPOLYGON16 (2.3.5.30): bounds, number of polygons, total number of points, the point
+// count of each polygon, then the 16-bit points; EMR_POLYPOLYGON (2.3.5.28) with 32-bit points
+// when a coordinate does not fit. Polygons of fewer than three points are left out, as GDI
+// refuses them.
+void EmfWriter::PolyPolygon(const Point* points, const int* counts, int polygons) {
+    if (finished_ || points == nullptr || counts == nullptr || polygons <= 0) return;
+    std::vector<Point> kept;
+    std::vector<int> keptCounts;
+    for (int p = 0, at = 0; p < polygons; at += counts[p++]) {
+        if (counts[p] < 0) return;
+        if (counts[p] < 3) continue;
+        kept.insert(kept.end(), points + at, points + at + counts[p]);
+        keptCounts.push_back(counts[p]);
+    }
+    if (kept.empty()) return;
+    bool small = true;
+    const EmfRect box = PointsBox(kept.data(), static_cast<int>(kept.size()), small);
+    BeginRecord(small ? EMR_POLYPOLYGON16 : EMR_POLYPOLYGON);
+    PutRect(box);
+    Put32(static_cast<std::uint32_t>(keptCounts.size()));
+    Put32(static_cast<std::uint32_t>(kept.size()));
+    for (int count : keptCounts) Put32(static_cast<std::uint32_t>(count));
+    PutPoints(kept.data(), static_cast<int>(kept.size()), small);
     EndRecord();
     Widen(box);
 }

@@ -20,10 +20,14 @@ QColor ToQColor(Rgb colour) {
 }
 
 // A one-pixel line that leaves out its last point (GDI's LineTo rule) and meets other lines
-// squarely: the flat cap ends a line at its last point instead of half a pixel beyond it.
-QPen LinePen(Rgb colour, int width) {
-    return QPen(QBrush(ToQColor(colour)), std::max(1, width), Qt::SolidLine, Qt::FlatCap,
-                Qt::MiterJoin);
+// squarely: the flat cap ends a line at its last point instead of half a pixel beyond it. A
+// dotted pen draws one pixel in three; a null pen nothing.
+QPen LinePen(const Pen& pen) {
+    if (pen.style == PenStyle::None) return QPen(Qt::NoPen);
+    QPen line(QBrush(ToQColor(pen.colour)), std::max(1, pen.width), Qt::SolidLine, Qt::FlatCap,
+              Qt::MiterJoin);
+    if (pen.style == PenStyle::Dot) line.setDashPattern({1.0, 2.0});
+    return line;
 }
 
 // Devices whose output is shapes rather than pixels.
@@ -259,7 +263,7 @@ void QtSurface::SetPixel(int x, int y, Rgb colour) {
 
 // Outline in the current pen, fill in the current brush (or none, for lines).
 void QtSurface::UseOutlineAndFill(bool fill) {
-    QPen pen = LinePen(pen_.colour, pen_.width);
+    QPen pen = LinePen(pen_);
     pen.setCosmetic(scale_ > 1);  // one device pixel on a high-density device
     painter_.setPen(pen);
     if (fill) {

@@ -66,6 +66,7 @@ class QtSurface final : public Surface {
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polyline(const Point* points, int count) override;
+    void PolyPolygon(const Point* points, const int* counts, int polygons) override;
 
   private:
     void Setup(const QFont& font);
