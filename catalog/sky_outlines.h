@@ -25,7 +25,7 @@ using OutlineRing = std::vector<OutlinePoint>;
 
 // The Milky Way: the rings of each brightness step, faintest first. A step covers the points that
 // an odd number of its rings enclose, counted from either galactic pole (every ring stays within
-// 30 degrees of the galactic equator).
+// 25 degrees of the galactic equator, so that the galactic and the celestial poles lie outside).
 inline constexpr int MilkyWaySteps = 5;
 struct MilkyWayOutline {
     std::array<std::vector<OutlineRing>, MilkyWaySteps> steps;

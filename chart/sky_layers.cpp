@@ -16,7 +16,7 @@ constexpr double Radian = std::numbers::pi / 180.0;
 // The north galactic pole, J2000 (the IAU 1958 pole carried to J2000).
 constexpr double GalacticPoleRightAscension = 192.85948 / 15.0;
 constexpr double GalacticPoleDeclination = 27.12825;
-// Every Milky Way ring keeps within 30 degrees of the galactic equator (the generator checks it),
+// Every Milky Way ring keeps within 25 degrees of the galactic equator (the generator checks it),
 // so everything beyond this galactic latitude lies outside every step.
 constexpr double OutsideBandLatitude = 35.0;
 // Degrees between the points of the equator and the ecliptic.
