@@ -5,23 +5,42 @@
 // Right ascension in hours, declination in degrees; the text ends at a line beginning with '%'.
 #include "catalog/sky_outlines.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <numbers>
 
 namespace {
 
 constexpr double Radian = std::numbers::pi / 180.0;
 
-// "X ra dec" with X one of `letters`, the place finite and on the sky; the letter comes back.
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// A number after optional white space, as from_chars reads it (no sign but '-'); `at` moves past.
+bool ReadNumber(const char*& at, const char* end, double& value) {
+    while (at < end && IsSpace(*at)) ++at;
+    const std::from_chars_result read = std::from_chars(at, end, value);
+    if (read.ec != std::errc() || (read.ptr < end && !IsSpace(*read.ptr))) return false;
+    at = read.ptr;
+    return true;
+}
+
+// "X ra dec" with X one of `letters`, the place finite and on the sky, nothing after but white
+// space; the letter comes back. Thousands of these lines are read, so without scanf.
 bool ReadPoint(const char* line, const char* letters, char& letter, OutlinePoint& point) {
-    char code = 0;
+    const char* at = line;
+    const char* end = line + std::strlen(line);
+    while (at < end && IsSpace(*at)) ++at;
+    if (at == end || std::strchr(letters, *at) == nullptr || at + 1 == end || !IsSpace(at[1]))
+        return false;
+    const char code = *at++;
     double ra = 0, dec = 0;
-    char rest = 0;
-    if (std::sscanf(line, " %c %lf %lf %c", &code, &ra, &dec, &rest) != 3) return false;
-    bool known = false;
-    for (const char* l = letters; *l != '\0'; ++l) known = known || code == *l;
-    if (!known || !(ra >= 0 && ra <= 24) || !(dec >= -90 && dec <= 90)) return false;
+    if (!ReadNumber(at, end, ra) || !ReadNumber(at, end, dec)) return false;
+    while (at < end && IsSpace(*at)) ++at;
+    if (at != end || !(ra >= 0 && ra <= 24) || !(dec >= -90 && dec <= 90)) return false;
     letter = code;
     point.rightAscension = ra;
     point.declination = dec;

@@ -12,6 +12,10 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 constexpr double Radian = Pi / 180.0;
+// The sine of the altitude below which the projection keeps only the direction (-2.9 degrees):
+// no piece of an outline (2 degrees at most) reaches from there to above the horizon, so every
+// piece that crosses the rim has both ends projected in full.
+constexpr double FarBelowHorizon = -0.05;
 
 // The angle of a point about the disc's centre, in [0, 2 pi).
 double AngleOf(const ChartDisc& disc, ChartXY p) {
@@ -96,11 +100,14 @@ ChartProjection::ChartProjection(const ChartLayout& layout, double orientationAz
 // sin A = east / rho and cos A = north / rho (rho the horizontal length):
 //   sin a = sin(o - A) = (sin o north - cos o east) / rho,
 //   cos a = -cos(o - A) = -(cos o north + sin o east) / rho.
+// Below the horizon only the direction counts (the outlines are cut at the rim by it), and from
+// a little below it the point is put at 1.5 radii, which saves the arccosine.
 ChartXY ChartProjection::operator()(const SkyVector& h) const {
-    const double rho = std::hypot(h.y, h.z);
-    const double zenithDistance = std::atan2(rho, h.x);
+    const double rho = std::sqrt(h.y * h.y + h.z * h.z);
     if (rho < 1e-15) return {centreX, centreY + (h.x < 0 ? 2 * radius : 0)};
-    const double k = radius * zenithDistance / (Pi / 2) / rho;
+    const double k = h.x < FarBelowHorizon
+                         ? 1.5 * radius / rho
+                         : radius * std::acos(std::clamp(h.x, -1.0, 1.0)) / (Pi / 2) / rho;
     return {centreX - k * (sinOrientation * h.y - cosOrientation * h.z),
             centreY + k * (cosOrientation * h.y + sinOrientation * h.z)};
 }

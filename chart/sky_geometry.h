@@ -38,9 +38,11 @@ HorizonTurn DateTurn(const Observer& observer);
 // The unit vector of a right ascension (hours) and declination (degrees).
 SkyVector EquatorialVector(double rightAscension, double declination);
 
-// The chart's projection over the whole sphere: a direction at zenith distance z and azimuth A
-// lands where ProjectToChart puts altitude 90 - z and azimuth A, without truncation; below the
-// horizon the distance from the centre goes on growing to twice the radius at the nadir.
+// The chart's projection over the whole sphere, for outlines to cut at the rim: a direction at
+// zenith distance z and azimuth A lands where ProjectToChart puts altitude 90 - z and azimuth A,
+// without truncation; below the horizon the distance from the centre goes on growing, and more
+// than 2.9 degrees below it only the direction is kept, at 1.5 radii from the centre (no piece of
+// an outline, 2 degrees at most, reaches from there to the rim).
 struct ChartProjection {
     ChartProjection(const ChartLayout& layout, double orientationAzimuth);
     ChartXY operator()(const SkyVector& horizon) const;

@@ -58,13 +58,13 @@ bool ReachesAboveHorizon(const OutlineRing& ring, const HorizonTurn& turn) {
     });
 }
 
-// Draws each run as one polyline (a dotted pen keeps its rhythm along a run).
+// Draws each run as one polyline (a dotted pen keeps its rhythm along a run), all in one call.
 void DrawRuns(Surface& surface, const ChartPolygons& runs) {
     std::vector<Point> points;
     std::vector<int> counts;
     ToSurfacePoints(runs, points, counts);
-    for (std::size_t r = 0, at = 0; r < counts.size(); at += counts[r++])
-        if (counts[r] >= 2) surface.Polyline(points.data() + at, counts[r]);
+    if (!counts.empty())
+        surface.PolyPolyline(points.data(), counts.data(), static_cast<int>(counts.size()));
 }
 
 // A great circle of the sky of date through the points `point(degrees)` for 0, 2, .. 358 degrees.

@@ -95,4 +95,7 @@ class Surface {
     // current pen; counts[i] points of polygon i follow those of polygon i - 1 in `points`.
     // Polygons of fewer than three points are left out.
     virtual void PolyPolygon(const Point* points, const int* counts, int polygons) = 0;
+    // `lines` polylines in the current pen, as so many Polyline calls (which this default makes);
+    // counts[i] points of line i follow those of line i - 1 in `points`.
+    virtual void PolyPolyline(const Point* points, const int* counts, int lines);
 };

@@ -203,3 +203,7 @@ void EmfSurface::PolyPolygon(const Point* points, const int* counts, int polygon
     }
     writer_.PolyPolygon(points, counts, polygons);
 }
+
+void EmfSurface::PolyPolyline(const Point* points, const int* counts, int lines) {
+    writer_.PolyPolyline(points, counts, lines);
+}

@@ -42,6 +42,7 @@ class EmfSurface final : public Surface {
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polyline(const Point* points, int count) override;
     void PolyPolygon(const Point* points, const int* counts, int polygons) override;
+    void PolyPolyline(const Point* points, const int* counts, int lines) override;
 
   private:
     void Replace(std::uint32_t& current, std::uint32_t next);

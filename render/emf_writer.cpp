@@ -274,24 +274,33 @@ void EmfWriter::PutPoints(const Point* points, int count, bool small) {
     }
 }
 
-// EMR_POLYPOLYGON16 (2.3.5.30): bounds, number of polygons, total number of points, the point
-// count of each polygon, then the 16-bit points; EMR_POLYPOLYGON (2.3.5.28) with 32-bit points
-// when a coordinate does not fit. Polygons of fewer than three points are left out, as GDI
-// refuses them.
+// EMR_POLYPOLYGON16 (2.3.5.30) and EMR_POLYPOLYLINE16 (2.3.5.29): bounds, number of shapes,
+// total number of points, the point count of each shape, then the 16-bit points;
+// EMR_POLYPOLYGON (2.3.5.28) and EMR_POLYPOLYLINE (2.3.5.27) with 32-bit points when a coordinate
+// does not fit. Shapes of fewer than `fewest` points are left out, as GDI refuses them.
 void EmfWriter::PolyPolygon(const Point* points, const int* counts, int polygons) {
-    if (finished_ || points == nullptr || counts == nullptr || polygons <= 0) return;
+    PolyRecord(EMR_POLYPOLYGON16, EMR_POLYPOLYGON, points, counts, polygons, 3);
+}
+
+void EmfWriter::PolyPolyline(const Point* points, const int* counts, int lines) {
+    PolyRecord(EMR_POLYPOLYLINE16, EMR_POLYPOLYLINE, points, counts, lines, 2);
+}
+
+void EmfWriter::PolyRecord(EmfRecordType small16, EmfRecordType large, const Point* points,
+                           const int* counts, int shapes, int fewest) {
+    if (finished_ || points == nullptr || counts == nullptr || shapes <= 0) return;
     std::vector<Point> kept;
     std::vector<int> keptCounts;
-    for (int p = 0, at = 0; p < polygons; at += counts[p++]) {
+    for (int p = 0, at = 0; p < shapes; at += counts[p++]) {
         if (counts[p] < 0) return;
-        if (counts[p] < 3) continue;
+        if (counts[p] < fewest) continue;
         kept.insert(kept.end(), points + at, points + at + counts[p]);
         keptCounts.push_back(counts[p]);
     }
     if (kept.empty()) return;
     bool small = true;
     const EmfRect box = PointsBox(kept.data(), static_cast<int>(kept.size()), small);
-    BeginRecord(small ? EMR_POLYPOLYGON16 : EMR_POLYPOLYGON);
+    BeginRecord(small ? small16 : large);
     PutRect(box);
     Put32(static_cast<std::uint32_t>(keptCounts.size()));
     Put32(static_cast<std::uint32_t>(kept.size()));

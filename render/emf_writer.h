@@ -21,6 +21,7 @@ enum EmfRecordType : std::uint32_t {
     EMR_POLYLINE = 4,
     EMR_EOF = 14,
     EMR_SETPIXELV = 15,
+    EMR_POLYPOLYLINE = 7,
     EMR_POLYPOLYGON = 8,
     EMR_SETBKMODE = 18,
     EMR_SETPOLYFILLMODE = 19,
@@ -36,6 +37,7 @@ enum EmfRecordType : std::uint32_t {
     EMR_EXTCREATEFONTINDIRECTW = 82,
     EMR_EXTTEXTOUTW = 84,
     EMR_POLYLINE16 = 87,
+    EMR_POLYPOLYLINE16 = 90,
     EMR_POLYPOLYGON16 = 91,
 };
 
@@ -98,6 +100,8 @@ class EmfWriter {
     void Polyline(const Point* points, int count);
     // Closed polygons filled by the fill mode and outlined; counts[i] points each.
     void PolyPolygon(const Point* points, const int* counts, int polygons);
+    // Polylines in the current pen, counts[i] points each.
+    void PolyPolyline(const Point* points, const int* counts, int lines);
     // UTF-16 text at a reference point; `advances` holds one advance per UTF-16 unit and `box`
     // the inclusive box the text covers, both from the caller's font metrics.
     void ExtTextOut(int x, int y, std::u16string_view text, const std::vector<int>& advances,
@@ -120,6 +124,8 @@ class EmfWriter {
     void PutColour(Rgb colour);
     void PutRect(const EmfRect& rect);
     void PutPoints(const Point* points, int count, bool small);
+    void PolyRecord(EmfRecordType small, EmfRecordType large, const Point* points,
+                    const int* counts, int shapes, int fewest);
     void Patch32(std::size_t offset, std::uint32_t value);
     void Widen(const EmfRect& rect);
     void BoxRecord(EmfRecordType type, int left, int top, int right, int bottom);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -97,6 +98,18 @@ QtSurface::~QtSurface() {
     Flush();
 }
 
+std::mutex& QtSurface::WidthsLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+// The widths of one font on devices of one resolution; the table of tables lives for the run.
+QtSurface::TextWidths& QtSurface::WidthsOf(const QFont& font, int dotsPerInch) {
+    static std::map<std::string, TextWidths> widths;
+    const std::lock_guard<std::mutex> hold(WidthsLock());
+    return widths[font.key().toStdString() + '@' + std::to_string(dotsPerInch)];
+}
+
 // Puts the painter into the state of a new GDI device context and decides how pixels are
 // written. A 32-bit image painted without clip, transform or opacity gets its pixels written
 // straight into its memory: the star glyphs are tens of thousands of single pixels per pass, and
@@ -105,6 +118,8 @@ void QtSurface::Setup(const QFont& font) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setFont(font);
     vector_ = IsVectorEngine(painter_.paintEngine());
+    const QPaintDevice* measured = painter_.device();
+    widths_ = &WidthsOf(font, measured != nullptr ? measured->logicalDpiY() : 0);
 
     QPaintDevice* device = painter_.device();
     if (device != nullptr && !vector_) {
@@ -214,7 +229,7 @@ void QtSurface::TextOut(int x, int y, std::string_view text) {
     Flush();
     const QString string = QString::fromLatin1(text.data(), qsizetype(text.size()));
     const QFontMetrics metrics = painter_.fontMetrics();
-    const int width = metrics.horizontalAdvance(string);
+    const int width = TextWidth(text);
     const int ascent = metrics.ascent();
     const int height = ascent + metrics.descent();
 
@@ -237,10 +252,21 @@ void QtSurface::TextOut(int x, int y, std::string_view text) {
     painter_.drawText(QPoint(left, top + ascent), string);
 }
 
-// The advance TextOut gives the text's cell.
+// The advance TextOut gives the text's cell. A pass measures each name before placing it and again
+// when it writes it, and every pass measures the same names, so the widths are kept for the run,
+// by the font and the device's resolution: shaping a text costs more than the rest of placing it.
 int QtSurface::TextWidth(std::string_view text) {
-    return painter_.fontMetrics().horizontalAdvance(
+    {
+        const std::lock_guard<std::mutex> hold(WidthsLock());
+        const auto known = widths_->find(text);
+        if (known != widths_->end()) return known->second;
+    }
+    const int width = painter_.fontMetrics().horizontalAdvance(
         QString::fromLatin1(text.data(), qsizetype(text.size())));
+    const std::lock_guard<std::mutex> hold(WidthsLock());
+    if (widths_->size() >= MaxKeptWidths) widths_->clear();
+    widths_->emplace(std::string(text), width);
+    return width;
 }
 
 // Exactly the colour given, at one pixel. Outside the device nothing happens, as GDI clips.
