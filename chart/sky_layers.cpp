@@ -173,16 +173,19 @@ ChartPolygons MilkyWayOnChart(const ChartPassResult& pass, int step) {
     return polygons;
 }
 
-ChartPolygons BoundaryOnChart(const ChartPassResult& pass, const std::vector<SkyVector>& ring,
-                              bool nadirInside) {
+ChartPolygons BoundaryOnChart(const ChartPassResult& pass, const ConstellationBoundary& boundary) {
     const HorizonTurn turn = CatalogueTurn(pass.observer);
     const ChartProjection project(pass.layout, pass.view.orientationAzimuth);
     const ChartDisc disc = ClipDisc(pass.layout);
     std::vector<ChartXY> plane;
-    for (const SkyVector& v : ring) plane.push_back(project(turn.Apply(v)));
+    ProjectRing(boundary.ring, turn, project, plane);
     ChartPolygons polygons;
     ClipRing(plane, disc, polygons);
-    if (nadirInside) polygons.push_back(DiscRim(disc));
+    const SkyVector nadir = turn.Unapply({-1, 0, 0});
+    const double ra = std::atan2(nadir.y, nadir.x) / Radian / 15;
+    const double dec = std::asin(std::clamp(nadir.z, -1.0, 1.0)) / Radian;
+    if (InsideBoundary(boundary.ring, ra < 0 ? ra + 24 : ra, dec))
+        polygons.push_back(DiscRim(disc));
     return polygons;
 }
 

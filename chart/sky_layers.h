@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/sky_outlines.h"
 #include "chart/chart_colours.h"
 #include "chart/label_placer.h"
 #include "chart/pass_values.h"
@@ -27,11 +28,10 @@ void DrawSkyLayers(Surface& surface, ChartMode mode, const ChartPassResult& pass
 // rim added when the nadir lies in the band (as counted from a galactic pole, which never does).
 ChartPolygons MilkyWayOnChart(const ChartPassResult& pass, int step);
 
-// A closed ring of J2000 directions on the chart, cut to the disc as the boundaries are, to fill
-// by the even-odd rule: with `nadirInside` (the ring's side holds the nadir) the whole rim is
-// added, so that the fill is that side.
-ChartPolygons BoundaryOnChart(const ChartPassResult& pass, const std::vector<SkyVector>& ring,
-                              bool nadirInside);
+// A constellation's boundary on the chart, cut to the disc as the boundaries are, to fill by the
+// even-odd rule: the whole rim is added when the constellation holds the nadir, so that the fill
+// is the constellation's side of its ring.
+ChartPolygons BoundaryOnChart(const ChartPassResult& pass, const ConstellationBoundary& boundary);
 
 // One number of the grid: its text and the box it is written in.
 struct GridLabel {

@@ -41,6 +41,7 @@ BOUNDARY_RA_STEP = 5.0  # degrees of right ascension
 ALIGNED = 1e-3  # degrees: a side whose ends share a B1875 declination or right ascension
 SAME_LINE = 3e-3  # degrees: two sides on the same B1875 parallel or hour circle
 FULL_SKY = 4 * math.pi * (180 / math.pi) ** 2  # square degrees
+AREA_TOLERANCE = 1.0  # square degrees: the boundaries must share out the whole sky
 
 
 class OutlineError(Exception):
@@ -330,6 +331,6 @@ def boundaries_text(path):
         for ra, dec, drawn in j2000[-1:] + j2000[:-1]:
             out.append(("D " if drawn else "S ") + point_line(ra, dec))
         out.append("")
-    check(abs(area - FULL_SKY) < 0.001 * FULL_SKY,
+    check(abs(area - FULL_SKY) < AREA_TOLERANCE,
           f"the boundaries cover {area:.0f} square degrees, not the whole sky ({FULL_SKY:.0f})")
     return CRLF.join(out) + CRLF + "%"
