@@ -80,6 +80,7 @@ class QtSurface final : public Surface {
     void FillRun(int x0, int x1, int y, const QColor& colour);
     bool WriteLines(const Point* points, const int* counts, int lines);
     bool WriteFill(const Point* points, const int* counts, int polygons);
+    void DrawShapes(const Point* points, const int* counts, int shapes, bool polygons);
 
     // Beside the GDI rules: on a raster device of a whole-number pixel ratio s above 1 (a
     // high-density screen) the surface works in logical pixels but draws its shapes in device

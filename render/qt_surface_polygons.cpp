@@ -74,33 +74,34 @@ bool QtSurface::WriteFill(const Point* points, const int* counts, int polygons) 
 
 // One path of every polygon, filled by the even-odd rule in the current brush and outlined in the
 // current pen. On raster devices a pixel is filled when its centre lies inside, as GDI fills; on
-// vector devices the corners stand at pixel centres, as the lines' ends do. Coordinates far
-// beyond any device are brought near it first, as the other shapes' are.
+// vector devices the corners stand at pixel centres, as the lines' ends do.
 void QtSurface::PolyPolygon(const Point* points, const int* counts, int polygons) {
     Flush();
     if (points == nullptr || counts == nullptr || polygons <= 0) return;
-    if (WriteFill(points, counts, polygons)) return;
+    if (!WriteFill(points, counts, polygons)) DrawShapes(points, counts, polygons, true);
+}
+
+// The shapes as one path for the painter: closed polygons of three points or more to fill, or
+// lines of two or more to stroke. Coordinates far beyond any device are brought near it first,
+// as the other shapes' are.
+void QtSurface::DrawShapes(const Point* points, const int* counts, int shapes, bool polygons) {
     constexpr int Far = 1 << 20;
-    const double offset = vector_ ? 0.5 : 0.0;
+    const double offset = vector_ ? 0.5 : !polygons && smooth_ ? 0.5 / scale_ : 0.0;
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
-    int at = 0;
-    for (int p = 0; p < polygons; ++p) {
-        const int count = counts[p];
+    for (int shape = 0, at = 0; shape < shapes; at += counts[shape++]) {
+        const int count = counts[shape];
         if (count < 0) return;
-        if (count >= 3) {
-            QPolygonF polygon;
-            polygon.reserve(count);
-            for (int i = at; i < at + count; ++i)
-                polygon.append(QPointF(std::clamp(points[i].x, -Far, Far) + offset,
-                                       std::clamp(points[i].y, -Far, Far) + offset));
-            path.addPolygon(polygon);
-            path.closeSubpath();
+        if (count < (polygons ? 3 : 2)) continue;
+        for (int i = at; i < at + count; ++i) {
+            const QPointF p(std::clamp(points[i].x, -Far, Far) + offset,
+                            std::clamp(points[i].y, -Far, Far) + offset);
+            i == at ? path.moveTo(p) : path.lineTo(p);
         }
-        at += count;
+        if (polygons) path.closeSubpath();
     }
     if (path.isEmpty()) return;
-    UseOutlineAndFill(true);
+    UseOutlineAndFill(polygons);
     const bool smooth = smooth_ && !vector_;
     if (smooth) painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawPath(path);
@@ -154,25 +155,5 @@ bool QtSurface::WriteLines(const Point* points, const int* counts, int lines) {
 void QtSurface::PolyPolyline(const Point* points, const int* counts, int lines) {
     Flush();
     if (points == nullptr || counts == nullptr || lines <= 0) return;
-    if (WriteLines(points, counts, lines)) return;
-    constexpr int Far = 1 << 20;
-    const double offset = vector_ || smooth_ ? 0.5 / (vector_ ? 1 : scale_) : 0.0;
-    QPainterPath path;
-    int at = 0;
-    for (int line = 0; line < lines; ++line) {
-        const int count = counts[line];
-        if (count < 0) return;
-        for (int i = at; count >= 2 && i < at + count; ++i) {
-            const QPointF p(std::clamp(points[i].x, -Far, Far) + offset,
-                            std::clamp(points[i].y, -Far, Far) + offset);
-            i == at ? path.moveTo(p) : path.lineTo(p);
-        }
-        at += count;
-    }
-    if (path.isEmpty()) return;
-    UseOutlineAndFill(false);
-    const bool smooth = smooth_ && !vector_;
-    if (smooth) painter_.setRenderHint(QPainter::Antialiasing, true);
-    painter_.drawPath(path);
-    if (smooth) painter_.setRenderHint(QPainter::Antialiasing, false);
+    if (!WriteLines(points, counts, lines)) DrawShapes(points, counts, lines, false);
 }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QSettings>
 
 #include "shell/commands.h"
 #include "shell/label_menu.h"
@@ -31,22 +30,14 @@ constexpr SkyItem SkyItems[] = {
      &SkyLayers::grid},
 };
 
-QString Key(const SkyItem& item) {
-    return QStringLiteral("sky/") + QString::fromLatin1(item.key);
-}
-
 }  // namespace
 
 SkyLayers ReadSkyChoice() {
-    const QSettings settings = UserSettings();
-    SkyLayers sky;
-    for (const SkyItem& item : SkyItems) sky.*item.flag = settings.value(Key(item), false).toBool();
-    return sky;
+    return ReadFlags<SkyLayers>("sky", SkyItems);
 }
 
 void WriteSkyChoice(const SkyLayers& sky) {
-    QSettings settings = UserSettings();
-    for (const SkyItem& item : SkyItems) settings.setValue(Key(item), sky.*item.flag);
+    WriteFlags("sky", SkyItems, sky);
 }
 
 QMenu* AddSkyMenu(QMenu* popup, const SkyLayers& sky) {

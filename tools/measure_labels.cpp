@@ -12,9 +12,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "base/messages.h"
-#include "catalog/loaders.h"
-#include "chart/view_settings.h"
+#include "bench/bench_support.h"
 #include "render/page_setup.h"
 #include "render/qt_surface.h"
 #include "tools/label_coverage.h"
@@ -22,32 +20,18 @@
 namespace {
 
 // A surface of a given size that measures text like another and records the texts drawn.
-class TextCapture final : public Surface {
+class TextCapture final : public NullSurface {
   public:
     TextCapture(Surface& metrics, int width, int height)
-        : metrics_(metrics), width_(width), height_(height) {}
+        : NullSurface(width, height), metrics_(metrics) {}
     std::set<std::string> texts;
 
     TextMetrics GetTextMetrics() override { return metrics_.GetTextMetrics(); }
-    int HorizontalResolution() override { return width_; }
-    int VerticalResolution() override { return height_; }
     int TextWidth(std::string_view text) override { return metrics_.TextWidth(text); }
     void TextOut(int, int, std::string_view text) override { texts.insert(std::string(text)); }
-    void SelectPen(const Pen&) override {}
-    void SelectBrush(const Brush&) override {}
-    void SetTextColor(Rgb) override {}
-    void SetBkColor(Rgb) override {}
-    void SetTextAlign(unsigned) override {}
-    void SetPixel(int, int, Rgb) override {}
-    void Rectangle(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Polyline(const Point*, int) override {}
-    void PolyPolygon(const Point*, const int*, int) override {}
 
   private:
     Surface& metrics_;
-    int width_;
-    int height_;
 };
 
 struct Size {
@@ -88,11 +72,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const int skies = argc > 1 ? std::atoi(argv[1]) : 200;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 2026u;
-    Messages().Replace([](const MessageRequest&) {});
-    InitProjectionPi();
-    LoadAllCatalogues();
-    for (int c = 0; c < ConstellationCount; ++c) ConstellationTable[c].shown = true;
-    for (DeepSkyObject& object : DeepSkyTable) object.shown = true;
+    PrepareFullSky(0.0);  // every figure and deep-sky object shown; each sky sets its own view
 
     LabelCoverage total;
     for (const Size& size : Sizes) {
