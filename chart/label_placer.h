@@ -51,8 +51,9 @@ struct LabelArea {
 };
 
 // The candidate boxes of a request, in the order they are tried. Within: the box centred on the
-// point, then ring after ring of boxes whose middles stand on a grid of half the text's height
-// about it (the nearer of a ring first), as long as the middle lies in the extent.
+// point, then ring after ring of boxes whose middles stand on a grid of a quarter of the text's
+// height about it (the nearer of a ring first), as long as the box meets the extent: its middle
+// within the extent grown by half the box each way.
 std::vector<LabelBox> CandidateBoxes(const LabelRequest& request);
 
 // Places the requests in the order given (highest priority first): each takes its first candidate
