@@ -21,6 +21,7 @@ TEST_F(SkyOutlines, ReadersKeepGoodLinesAndPassOverDamagedOnes) {
                "M 2 2\r\nD 3 3\r\n"                          // two points: no ring
                "Level 9\r\nM 1 1\r\nD 2 1\r\nD 2 2\r\n"      // no such step: passed over
                "Level 5\r\nM 1 -10\r\nD 25 -10\r\nD 1 nan\r\nD 1 -95\r\nD 2 -10 x\r\nX 2 2\r\n"
+               "D1.5 -10\r\nD 1.5-10\r\n"
                "D 2 -11\r\nD 3 -11\r\n%\r\nLevel 2\r\nM 1 1\r\nD 2 1\r\nD 2 2\r\n"));
     ASSERT_EQ(band.steps[0].size(), 1u);
     EXPECT_EQ(band.steps[0][0].size(), 3u);

@@ -101,6 +101,19 @@ TEST(LabelPlacer, FigureNamesAreSoughtOutwardWithinTheirExtent) {
     }
 }
 
+// A name lies in the disc when its last pixel does: the box's corners within the radius.
+TEST(LabelPlacer, NamesStayInTheDiscToTheirLastPixel) {
+    // The first box 0..10 by bottom - 10..bottom, its last pixel (9, bottom - 1): 9^2 + 99^2 is
+    // within 100^2, 9^2 + 100^2 is not, and the name goes a line up instead.
+    for (const int bottom : {100, 101}) {
+        const LabelRequest name{"Spica", {5, bottom - 5}, 0, 10, 10, LabelAnchor::Centred};
+        const std::vector<PlacedLabel> placed =
+            PlaceLabels(std::vector{name}, {}, LabelArea{{0, 0}, 100});
+        ASSERT_FALSE(placed.empty());
+        EXPECT_EQ(placed[0].box.bottom, bottom == 100 ? 100 : 91);
+    }
+}
+
 // The name goes to the nearest place that clears the obstacles and its own stars; a minor mark
 // stops a name that may not stand on it, and only that one.
 TEST(LabelPlacer, WithinNamesClearTheirStarsAndMinorMarksStopOnlyTheMinorNames) {

@@ -299,6 +299,13 @@ TEST_F(SkyLayersTest, NothingIsDrawnWhileEveryLayerIsOffAndEachLayerDrawsWhenOn)
         ASSERT_EQ(labels.size(), 10u);
         const std::string azimuths[] = {"0\xB0",   "45\xB0",  "90\xB0",  "135\xB0", "180\xB0",
                                         "225\xB0", "270\xB0", "315\xB0", "30\xB0",  "60\xB0"};
+        // The altitudes on the line at the bottom (south), 2/3 and 1/3 of the radius out.
+        const ChartLayout& l = pass.layout;
+        for (std::size_t i = 8; i < 10; ++i) {
+            const LabelBox& box = labels[i].box;
+            EXPECT_NEAR((box.left + box.right) / 2.0, l.centreX, 1.0);
+            EXPECT_NEAR((box.top + box.bottom) / 2.0, l.centreY + l.radius * (10 - i) / 3.0, 1.0);
+        }
         for (std::size_t i = 0; i < labels.size(); ++i) {
             EXPECT_EQ(labels[i].text, azimuths[i]);
             const std::string out = "TextOut(" + std::to_string(labels[i].box.left) + "," +
