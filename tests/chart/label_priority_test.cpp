@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -79,6 +80,18 @@ TEST_F(LabelPriorityTest, OrionAndCanisMajorAreNamedOverLondonInJanuary) {
     const std::set<std::string> texts = Texts(surface);
     for (const char* name : {"Orion", "Canis Major", "Sirius", "Betelgeuse", "Gemini"})
         EXPECT_TRUE(texts.count(name)) << name;
+    // On the sky of the screen look each kind of name has its colour.
+    const auto colourBefore = [&](const std::string& name) {
+        std::string colour;
+        for (const std::string& call : surface.calls) {
+            if (call.rfind("SetTextColor(", 0) == 0) colour = call;
+            if (call.rfind("TextOut(", 0) == 0 && call.ends_with("," + name + ")")) return colour;
+        }
+        return std::string("none");
+    };
+    EXPECT_EQ(colourBefore("Orion"), "SetTextColor(255,140,140)");
+    EXPECT_EQ(colourBefore("Sirius"), "SetTextColor(255,255,255)");
+    EXPECT_EQ(colourBefore("Jupiter"), "SetTextColor(255,255,160)");
 }
 
 // A figure's name is tried centred on its point first, then ring after ring outward, each middle
@@ -91,14 +104,18 @@ TEST(LabelPlacer, FigureNamesAreSoughtOutwardWithinTheirExtent) {
     EXPECT_EQ(boxes[0], (LabelBox{180, 94, 220, 106}));
     int ring = 0;
     std::set<std::pair<int, int>> seen;
+    std::map<int, int> perRing;
     for (const LabelBox& box : boxes) {
         const int mx = (box.left + box.right) / 2, my = (box.top + box.bottom) / 2;
         EXPECT_TRUE(mx >= 150 - 20 && mx < 260 + 20 && my >= 80 - 6 && my < 130 + 6);
-        const int k = std::max(std::abs(mx - 200), std::abs(my - 100)) / 6;  // 6: half a line
+        const int k = std::max(std::abs(mx - 200), std::abs(my - 100)) / 3;  // 3: a quarter line
         EXPECT_GE(k, ring);
         ring = k;
+        ++perRing[k];
         EXPECT_TRUE(seen.insert({box.left, box.top}).second);
     }
+    // The near rings lie wholly in the extent: 8 k places each.
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(perRing[k], 8 * k) << k;
 }
 
 // A name lies in the disc when its last pixel does: the box's corners within the radius.
