@@ -11,6 +11,7 @@
 #include <string>
 
 #include "catalog/loaders.h"
+#include "chart/star_glyph.h"
 #include "chart_fixture.h"
 #include "recording_surface.h"
 #include "tools/label_coverage.h"
@@ -92,6 +93,34 @@ TEST_F(LabelPriorityTest, OrionAndCanisMajorAreNamedOverLondonInJanuary) {
     EXPECT_EQ(colourBefore("Orion"), "SetTextColor(255,140,140)");
     EXPECT_EQ(colourBefore("Sirius"), "SetTextColor(255,255,255)");
     EXPECT_EQ(colourBefore("Jupiter"), "SetTextColor(255,255,160)");
+    // No figure's name covers a pixel of its own stars.
+    int checked = 0;
+    for (int c = 0; c < ConstellationCount; ++c) {
+        const Constellation& figure = ConstellationTable[c];
+        const std::string name = IauConstellationName(figure);
+        for (const std::string& call : surface.calls) {
+            if (call.rfind("TextOut(", 0) != 0 || !call.ends_with("," + name + ")")) continue;
+            const int left = std::stoi(call.substr(8)),
+                      top = std::stoi(call.substr(call.find(',') + 1));
+            const LabelBox box{left, top, left + surface.TextWidth(name),
+                               top + surface.metrics.height};
+            for (int j = 0; j < figure.pointCount; ++j) {
+                const Star& star = StarTable[figure.points[j]];
+                if (!star.visible || star.magnitude > view.dimmestMagnitude) continue;
+                RecordingSurface glyph;
+                DrawStarGlyph(glyph, star.chartX, star.chartY, star.magnitude,
+                              view.dimmestMagnitude, White, 0);
+                for (const std::string& pixel : glyph.calls) {
+                    const int x = std::stoi(pixel.substr(9)),
+                              y = std::stoi(pixel.substr(pixel.find(',') + 1));
+                    EXPECT_FALSE(x >= box.left && x < box.right && y >= box.top && y < box.bottom)
+                        << name << " over HR " << figure.points[j];
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
 }
 
 // A figure's name is tried centred on its point first, then ring after ring outward, each middle
