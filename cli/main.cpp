@@ -110,6 +110,7 @@ int main(int argc, char** argv) {
 
     ChartView view = ViewFromSettings();
     view.labels = options.labels;
+    view.sky = options.sky;
     SystemTime time;
     if (!ApplyPlaceOptions(options, QDateTime::currentDateTime(), view, time, error))
         return BadOptions(error);

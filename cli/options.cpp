@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <sstream>
+#include <utility>
 
 #include "render/chart_export.h"
 #include "render/place.h"
@@ -180,6 +182,32 @@ std::optional<ChartLabels> ParseLabels(const std::string& text) {
     }
 }
 
+// Each name of the list sets its layer; "all" sets every one. An empty name (",," or a trailing
+// comma) or an unknown one refuses the whole list.
+std::optional<SkyLayers> ParseSkyLayers(const std::string& text) {
+    static constexpr std::pair<const char*, bool SkyLayers::*> names[] = {
+        {"milky-way", &SkyLayers::milkyWay}, {"boundaries", &SkyLayers::boundaries},
+        {"ecliptic", &SkyLayers::ecliptic},  {"equator", &SkyLayers::equator},
+        {"grid", &SkyLayers::grid},
+    };
+    SkyLayers sky;
+    if (text == "none") return sky;
+    if (text.empty() || text.back() == ',') return std::nullopt;
+    std::istringstream list(text);
+    std::string item;
+    while (std::getline(list, item, ',')) {
+        bool known = item == "all";
+        for (const auto& [name, flag] : names) {
+            if (item == "all" || item == name) {
+                sky.*flag = true;
+                known = true;
+            }
+        }
+        if (!known) return std::nullopt;
+    }
+    return sky;
+}
+
 ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     ParseResult result;
     ChartOptions& o = result.options;
@@ -201,7 +229,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                                 name == "--facing" || name == "--figures" || name == "--size" ||
                                 name == "-o" || name == "--find" || name == "--labels" ||
                                 name == "--longitude" || name == "--zone" || name == "--place" ||
-                                name == "--page";
+                                name == "--page" || name == "--sky";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
             value = arguments[++i];
@@ -282,6 +310,14 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                     "all-constellations, planets, deep-sky, legend separated by commas, not " +
                     Quoted(*value));
             o.labels = *labels;
+        } else if (name == "--sky") {
+            const auto sky = ParseSkyLayers(*value);
+            if (!sky)
+                return fail(
+                    "--sky must be all, none, or some of milky-way, boundaries, ecliptic, "
+                    "equator, grid separated by commas, not " +
+                    Quoted(*value));
+            o.sky = *sky;
         } else if (name == "--list") {
             o.list = true;
         } else if (name == "--find") {
@@ -342,6 +378,10 @@ std::string UsageText() {
            "  --labels LIST      names on the chart: all, none, or some of stars,\n"
            "                     constellations, all-constellations, planets, deep-sky,\n"
            "                     legend separated by commas; default none\n"
+           "  --sky LIST         the sky's own lines and shapes under the stars: all, none, or\n"
+           "                     some of milky-way, boundaries, ecliptic, equator, grid\n"
+           "                     separated by commas; also on the planisphere's wheel\n"
+           "                     (milky-way, boundaries); default none\n"
            "  --night            red on black, for eyes adapted to the dark\n"
            "  -o FILE            write the chart to FILE: " +
            KnownExportExtensions() +

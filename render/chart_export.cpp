@@ -10,8 +10,8 @@
 
 #include "chart/chart_colours.h"
 #include "render/emf_export.h"
-#include "render/png_writer.h"
 #include "render/file_output.h"
+#include "render/png_writer.h"
 
 namespace {
 

@@ -58,6 +58,7 @@ PlanisphereKit KitForView(const ChartView& view, double latitude, double dimmest
     kit.dimmestMagnitude = dimmestMagnitude;
     kit.paper = paper;
     kit.year = year;
+    kit.sky = view.sky;
     if (view.placeCaption)
         kit.place = Place{-view.longitude, view.zoneName,
                           QString::fromLatin1(view.placeName).toStdString()};

@@ -14,6 +14,7 @@
 #include "catalog/sky_model.h"
 #include "chart/chart_annotations.h"
 #include "chart/label_placer.h"
+#include "render/planisphere_sky.h"
 
 namespace {
 
@@ -332,7 +333,9 @@ void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
     QPainterPath sky;
     sky.addEllipse(frame.pivot, g.rimRadius * Unit, g.rimRadius * Unit);
     painter.setClipPath(sky);
+    if (kit.sky.milkyWay) DrawWheelMilkyWay(painter, frame.pivot, g);
     DrawGrid(painter, frame);
+    if (kit.sky.boundaries) DrawWheelBoundaries(painter, frame.pivot, g);
     DrawEcliptic(painter, frame);
     DrawFigures(painter, frame);
     DrawStarsAndNames(painter, frame, kit.dimmestMagnitude);
@@ -352,15 +355,16 @@ void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
         magnitude, sizeof magnitude,
         "Stars to magnitude %.1f; red lines: constellation figures; dashed: the ecliptic.",
         kit.dimmestMagnitude);
-    const double next = TextLines(
-        painter, 12, below,
-        {"Cut along the thick outer circle. Pierce the pole (the cross in the middle) for the "
-         "paper fastener.",
-         magnitude,
-         "Dates are for " + std::to_string(kit.year) +
-             "; the ring serves other years to within a "
-             "day."},
-        2.6);
+    std::vector<std::string> lines = {
+        "Cut along the thick outer circle. Pierce the pole (the cross in the middle) for the "
+        "paper fastener.",
+        magnitude,
+        "Dates are for " + std::to_string(kit.year) +
+            "; the ring serves other years to within a "
+            "day."};
+    if (kit.sky.milkyWay || kit.sky.boundaries)
+        lines.insert(lines.begin() + 2, WheelSkyKey(kit.sky));
+    const double next = TextLines(painter, 12, below, lines, 2.6);
     ScaleBar(painter, 12, next + 2);
 }
 

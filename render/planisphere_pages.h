@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/planisphere.h"
+#include "chart/sky_choice.h"
 #include "render/place.h"
 
 class QPainter;
@@ -31,10 +32,11 @@ struct PlanisphereKit {
     double dimmestMagnitude = 5;  // the faintest star drawn
     PaperSize paper = PaperSize::A4;
     int year = 2025;  // the year whose dates and daylight-saving changes are printed
+    SkyLayers sky{};  // the wheel shows the Milky Way and the boundaries when these ask for them
 };
 
-// The kit for a chart's view (its place and time basis, as ApplyPlace left them) at `latitude`:
-// a view without a place gives local mean time.
+// The kit for a chart's view (its place and time basis, as ApplyPlace left them, and its sky
+// layers) at `latitude`: a view without a place gives local mean time.
 PlanisphereKit KitForView(const ChartView& view, double latitude, double dimmestMagnitude,
                           PaperSize paper, int year);
 

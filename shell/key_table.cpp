@@ -4,6 +4,7 @@
 
 #include "shell/commands.h"
 #include "shell/preferences.h"
+#include "shell/sky_menu.h"
 
 namespace {
 
@@ -29,6 +30,11 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandSouthWest, "Ctrl+1"},
     {CommandWest, "Ctrl+4"},
     {CommandNorthWest, "Ctrl+7"},
+    {CommandMilkyWay, "Ctrl+Shift+W"},
+    {CommandBoundaries, "Ctrl+Shift+B"},
+    {CommandEcliptic, "Ctrl+Shift+E"},
+    {CommandEquator, "Ctrl+Shift+R"},
+    {CommandAltAzGrid, "Ctrl+Shift+G"},
 };
 
 }  // namespace

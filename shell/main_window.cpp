@@ -33,6 +33,7 @@
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
+#include "shell/sky_menu.h"
 #include "shell/time_controls.h"
 
 namespace {
@@ -109,6 +110,8 @@ MainWindow::MainWindow() {
     FillLetterSubmenus(menu_);
     labels_ = ReadLabelChoice();
     AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
+    sky_ = ReadSkyChoice();
+    AddSkyMenu(menu_.menu, sky_);
     LoadPreferences();
     AddPreferenceItems(menu_.menu);
     ReadSettings();
@@ -166,6 +169,7 @@ void MainWindow::RunPlaceCommand() {
 ChartView MainWindow::WindowView() const {
     ChartView view = ViewFromSettings();
     view.labels = labels_;
+    view.sky = sky_;
     if (place_) ApplyPlace(view, *place_);
     return view;
 }
@@ -510,7 +514,7 @@ void MainWindow::ExecuteCommand(int command) {
         RunPlanisphereCommand(this, *this, WindowView());
         return;
     }
-    if (ApplyPreferenceCommand(menu_.menu, command)) {
+    if (ApplyPreferenceCommand(menu_.menu, command) || ApplySkyCommand(menu_.menu, sky_, command)) {
         Repaint();
         return;
     }

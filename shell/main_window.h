@@ -125,6 +125,7 @@ class MainWindow : public QWidget, public ChartWindow {
     RiseTransitSet foundTimes_;
     std::string foundText_;
     ChartLabels labels_;  // the Labels submenu's choice, remembered between runs
+    SkyLayers sky_;       // the Sky submenu's choice, remembered between runs
 
     // Beside the original window: the keyboard (main_window_keys.cpp) and the night look and
     // smooth drawing (main_window_looks.cpp).

@@ -11,10 +11,8 @@
 #include "shell/commands.h"
 #include "shell/key_table.h"
 
-namespace {
-
-// The command's key from the key table, shown beside the item. The window answers the key itself
-// (MainWindow's shortcuts); here it is only shown, so it is bound to the open menu alone.
+// The window answers the key itself (MainWindow's shortcuts); here it is only shown, so it is
+// bound to the open menu alone.
 void ShowCommandKeys(QAction* action, int command) {
     const char* keys = CommandKeys(command);
     if (keys == nullptr) return;
@@ -22,8 +20,6 @@ void ShowCommandKeys(QAction* action, int command) {
     action->setShortcutContext(Qt::WidgetShortcut);
     action->setShortcutVisibleInContextMenu(true);
 }
-
-}  // namespace
 
 // Walks the table with a stack of open submenus; the letter submenus are remembered by their
 // group index so that the constellations can be appended to them afterwards.
