@@ -250,3 +250,10 @@ bool PreciseBodyPlace(const PreciseSky& sky, int row, const std::optional<Geodet
     ToSpherical(ofDate, rightAscension, declination);
     return true;
 }
+
+double MoonDistanceKm(double jdUtc) {
+    const TwoPartDate tt = Split(jdUtc + TtMinusUt(jdUtc) / ERFA_DAYSEC);
+    double pv[2][3];
+    eraMoon98(tt.whole, tt.rest, pv);
+    return eraPm(pv[0]) * ERFA_DAU / 1000.0;
+}

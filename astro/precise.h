@@ -86,3 +86,6 @@ bool HasPrecisePlace(int row);
 //   All: the precession-nutation rotation of date, then spherical coordinates.
 bool PreciseBodyPlace(const PreciseSky& sky, int row, const std::optional<GeodeticSite>& site,
                       double& rightAscension, double& declination);
+
+// The Moon's distance from the Earth's centre (km) at a UTC Julian date, from eraMoon98.
+double MoonDistanceKm(double jdUtc);

@@ -36,6 +36,32 @@ void BM_ScreenPassOnImage(benchmark::State& state) {
 }
 BENCHMARK(BM_ScreenPassOnImage)->Unit(benchmark::kMillisecond);
 
+// The same pass with every name, the Moon's phase and the legend; and with every sky layer too
+// (the Milky Way, the boundaries, the ecliptic, the equator and the grid). Each pass has a surface
+// of its own, as each paint of the window does, so that nothing measured is kept between passes.
+void LabelledPass(benchmark::State& state, const SkyLayers& sky) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(QColor(0, 48, 0));
+    QPainter painter(&image);
+    const BenchWindow window(Width, Height, SystemTime{2024, 1, 1, 15, 21, 0, 0, 0});
+    ChartView view = ViewFromSettings();
+    view.labels = {true, true, true, true, true, true};
+    view.sky = sky;
+    for (auto _ : state) {
+        QtSurface surface(painter, RendererFont());
+        benchmark::DoNotOptimize(RunChartPass(window, surface, ChartScreen, ViewSettings.margin,
+                                              view, ViewSettings.latitude, ChartPens{}));
+    }
+}
+void BM_ScreenPassOnImageWithLabels(benchmark::State& state) {
+    LabelledPass(state, SkyLayers{});
+}
+BENCHMARK(BM_ScreenPassOnImageWithLabels)->Unit(benchmark::kMillisecond);
+void BM_ScreenPassOnImageWithLabelsAndSky(benchmark::State& state) {
+    LabelledPass(state, SkyLayers{true, true, true, true, true});
+}
+BENCHMARK(BM_ScreenPassOnImageWithLabelsAndSky)->Unit(benchmark::kMillisecond);
+
 // As the window does it: erase with the background, then the pass, then the painter ends.
 void BM_EraseAndScreenPassOnImage(benchmark::State& state) {
     QImage image(Width, Height, QImage::Format_RGB32);

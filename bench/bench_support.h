@@ -13,7 +13,7 @@
 
 // A width x height surface with a 16-pixel variable-pitch font whose drawing does nothing, so a
 // pass on it costs only its computing half.
-class NullSurface final : public Surface {
+class NullSurface : public Surface {
   public:
     NullSurface(int width, int height) : width_(width), height_(height) {}
     TextMetrics GetTextMetrics() override { return TextMetrics{16, 0, 7, TMPF_FIXED_PITCH}; }
@@ -29,6 +29,7 @@ class NullSurface final : public Surface {
     void Rectangle(int, int, int, int) override {}
     void Ellipse(int, int, int, int) override {}
     void Polyline(const Point*, int) override {}
+    void PolyPolygon(const Point*, const int*, int) override {}
 
   private:
     int width_;

@@ -13,9 +13,14 @@ extern const char DeepSkyText[];
 extern const std::size_t DeepSkyTextSize;
 extern const char DesignationsText[];
 extern const std::size_t DesignationsTextSize;
+extern const char MilkyWayText[];
+extern const std::size_t MilkyWayTextSize;
+extern const char BoundariesText[];
+extern const std::size_t BoundariesTextSize;
 
 // Looks a catalogue up by its resource name ("STARSDATA", "CONSTELLATIONSDATA",
-// "DEEPSKYDATA", and "DESIGNATIONSDATA", the designations that proper names displace). The texts
+// "DEEPSKYDATA", "DESIGNATIONSDATA", the designations that proper names displace, and the
+// outlines "MILKYWAYDATA" and "BOUNDARIESDATA"). The texts
 // live for the whole run and are never written. An unknown name gives null data, which every loader
 // takes as "nothing to load".
 ResourceText FindTextResource(std::string_view name) {
@@ -23,6 +28,8 @@ ResourceText FindTextResource(std::string_view name) {
     if (name == "CONSTELLATIONSDATA") return {ConstellationsText, ConstellationsTextSize};
     if (name == "DEEPSKYDATA") return {DeepSkyText, DeepSkyTextSize};
     if (name == "DESIGNATIONSDATA") return {DesignationsText, DesignationsTextSize};
+    if (name == "MILKYWAYDATA") return {MilkyWayText, MilkyWayTextSize};
+    if (name == "BOUNDARIESDATA") return {BoundariesText, BoundariesTextSize};
     return {};
 }
 

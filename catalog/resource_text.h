@@ -18,8 +18,8 @@ struct ResourceCursor {
     const char* end = nullptr;
 };
 
-// The compiled-in text of "STARSDATA", "CONSTELLATIONSDATA", "DEEPSKYDATA" or
-// "DESIGNATIONSDATA"; an unknown name gives a text with null data.
+// The compiled-in text of "STARSDATA", "CONSTELLATIONSDATA", "DEEPSKYDATA", "DESIGNATIONSDATA",
+// "MILKYWAYDATA" or "BOUNDARIESDATA"; an unknown name gives a text with null data.
 ResourceText FindTextResource(std::string_view name);
 
 // A cursor at the first character of a text.

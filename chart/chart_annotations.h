@@ -27,17 +27,22 @@ std::string IauConstellationName(const Constellation& constellation);
 // named star is drawn with more than a single pixel.
 double StarLabelLimit(double dimmestMagnitude);
 
-// The names that the view's choices ask for, in order of priority (Sun, Moon, planets, stars by
-// brightness, constellations, Messier objects by brightness), measured on `surface`.
+// The names that the view's choices ask for, in order of priority (Sun, Moon, planets, the 20
+// brightest stars, the shown figures' names, the other stars by brightness, the other
+// constellations' names, Messier objects by brightness), measured on `surface`.
 std::vector<LabelRequest> ChartLabelRequests(Surface& surface, ChartMode mode,
                                              const ChartPassResult& pass);
 
 // What names must keep clear of: the compass labels, the caption column (with the picker and the
-// scrollbar on screen), the readout on screen, the legend when shown, and the marks of the bodies
-// and of every object that asks for a name.
+// scrollbar on screen), the readout on screen, the legend when shown, the grid's numbers when
+// shown, and the marks of the bodies and of the brightest stars that ask for a name.
 std::vector<LabelBox> ChartLabelObstacles(Surface& surface, ChartMode mode,
                                           const ChartPassResult& pass, int margin,
                                           std::span<const LabelRequest> requests);
+
+// The minor marks: those of the other stars and the deep-sky objects that ask for a name. Their
+// own names and those after them keep clear of them; the names before them may stand on them.
+std::vector<LabelBox> ChartMinorMarks(std::span<const LabelRequest> requests);
 
 // The legend's box in the bottom-right corner, which the disc leaves free.
 LabelBox LegendBox(Surface& surface, const ChartPassResult& pass, int margin);

@@ -1,6 +1,7 @@
 // The second half of the chart pass: the picture itself, for the window, a metafile or a printer
-// page, drawn in a fixed order, each item over the earlier ones: sky disc, compass labels,
-// constellation figures, stars, deep-sky crosses, bodies from Pluto to the Sun, captions.
+// page, drawn in a fixed order, each item over the earlier ones: sky disc (with the sky layers the
+// view asks for), compass labels, constellation figures, stars, deep-sky crosses, bodies from
+// Pluto to the Sun, captions.
 #include "chart/chart_drawing.h"
 
 #include <algorithm>
@@ -12,18 +13,10 @@
 #include "chart/chart_annotations.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
+#include "chart/sky_layers.h"
 #include "chart/view_settings.h"
 
 namespace {
-
-// The pens, brushes and colours that one mode draws with.
-struct ModeAttributes {
-    Pen starPen = StockPen(WHITE_PEN);
-    Brush starBrush = StockBrush(WHITE_BRUSH);
-    Brush skyBrush;
-    Rgb glyphColour = White;
-    int glyphScale = 0;
-};
 
 // Segments of every shown figure between consecutive points whose both stars were placed by this
 // pass, and only into points that start a drawn segment ("D" points); the first point's flag is
@@ -49,7 +42,7 @@ void DrawFigures(Surface& surface) {
 
 // The bodies from Pluto to the Sun: rings of markSize (twice that for the Moon and the Sun) in
 // the star pen filled with the sky brush, the Sun filled with the star brush and drawn last.
-void DrawBodies(Surface& surface, const ChartPassResult& pass, const ModeAttributes& look) {
+void DrawBodies(Surface& surface, const ChartPassResult& pass, const ChartLook& look) {
     surface.SelectPen(look.starPen);
     surface.SelectBrush(look.skyBrush);
     // The placed bodies close the list, in the order of the rows walked here.
@@ -91,26 +84,60 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass,
 // stars and text, on their paper (the window's green); metafile: two white corner pixels and a
 // frame in the surface's default pen and brush so that the picture keeps the full page size;
 // printer: black on white, stars as circles scaled to the printer's font.
-void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
-                      const ChartPens& pens) {
-    const ChartLayout& layout = pass.layout;
-    ModeAttributes look;
+ChartLook LookOfMode(ChartMode mode, const ChartPassResult& pass, const ChartPens& pens) {
+    ChartLook look;
     look.skyBrush = pass.sunUp ? pens.skyDayBrush : pens.skyNightBrush;
-    if (mode == ChartMetafile) {
-        surface.SetPixel(0, 0, White);
-        surface.SetPixel(layout.width, layout.height, White);
-        surface.Rectangle(0, 0, ShiftClamped(layout.width, -1), ShiftClamped(layout.height, -1));
-    } else if (mode == ChartPrinter) {
+    if (mode == ChartPrinter) {
         look.starPen = StockPen(BLACK_PEN);
         look.starBrush = StockBrush(BLACK_BRUSH);
         look.glyphColour = Black;
         look.skyBrush = StockBrush(WHITE_BRUSH);
-        look.glyphScale = layout.glyphScale;
-    } else {
+        look.glyphScale = pass.layout.glyphScale;
+    } else if (mode != ChartMetafile) {
         // The standard pens give the stock white pen and brush, white text on the window's green.
         look.starPen = Pen{pens.screenInk, 1};
         look.starBrush = Brush{pens.screenInk};
         look.glyphColour = pens.screenInk;
+    }
+    return look;
+}
+
+void DrawDeepSkyCross(Surface& surface, Point at, int markSize) {
+    const int x = at.x;
+    const int y = at.y;
+    const int s = markSize;
+    const Point across[2] = {{ShiftClamped(x, -std::int64_t{s}), y}, {ShiftClamped(x, s), y}};
+    surface.Polyline(across, 2);
+    const Point upright[2] = {{x, ShiftClamped(y, -std::int64_t{s})}, {x, ShiftClamped(y, s)}};
+    surface.Polyline(upright, 2);
+}
+
+void RedrawMarks(Surface& surface, ChartMode mode, const ChartPassResult& pass,
+                 const ChartPens& pens, std::span<const PlacedObject* const> objects) {
+    const ChartLook look = LookOfMode(mode, pass, pens);
+    for (const PlacedObject* object : objects) {
+        if (object->kind == PlacedKind::Star) {
+            surface.SelectPen(look.starPen);
+            surface.SelectBrush(look.starBrush);
+            DrawStarGlyph(surface, object->position.x, object->position.y,
+                          StarTable[object->index].magnitude, pass.view.dimmestMagnitude,
+                          look.glyphColour, look.glyphScale);
+        } else if (object->kind == PlacedKind::DeepSky) {
+            surface.SelectPen(pens.deepSkyPen);
+            DrawDeepSkyCross(surface, object->position, pass.layout.markSize);
+        }
+    }
+}
+
+void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
+                      const ChartPens& pens) {
+    const ChartLayout& layout = pass.layout;
+    const ChartLook look = LookOfMode(mode, pass, pens);
+    if (mode == ChartMetafile) {
+        surface.SetPixel(0, 0, White);
+        surface.SetPixel(layout.width, layout.height, White);
+        surface.Rectangle(0, 0, ShiftClamped(layout.width, -1), ShiftClamped(layout.height, -1));
+    } else if (mode != ChartPrinter) {
         surface.SelectPen(look.starPen);
         surface.SetTextColor(pens.screenInk);
         surface.SetBkColor(pens.screenPaper);
@@ -120,6 +147,7 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& p
     surface.SelectPen(look.starPen);
     surface.SelectBrush(look.skyBrush);
     DrawCircle(surface, layout.centreX, layout.centreY, layout.radius);
+    DrawSkyLayers(surface, mode, pass, pens);  // only what the view asks for
 
     // Compass labels on the rim, each running away from the disc.
     for (const CompassPoint& compass : CompassPoints) {
@@ -143,16 +171,9 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& p
 
     // Deep-sky objects: an upright cross of half-length markSize.
     surface.SelectPen(pens.deepSkyPen);
-    const int s = layout.markSize;
-    for (const PlacedObject& object : pass.placed) {
-        if (object.kind != PlacedKind::DeepSky) continue;
-        const int x = object.position.x;
-        const int y = object.position.y;
-        const Point across[2] = {{ShiftClamped(x, -std::int64_t{s}), y}, {ShiftClamped(x, s), y}};
-        surface.Polyline(across, 2);
-        const Point upright[2] = {{x, ShiftClamped(y, -std::int64_t{s})}, {x, ShiftClamped(y, s)}};
-        surface.Polyline(upright, 2);
-    }
+    for (const PlacedObject& object : pass.placed)
+        if (object.kind == PlacedKind::DeepSky)
+            DrawDeepSkyCross(surface, object.position, layout.markSize);
 
     DrawBodies(surface, pass, look);
     DrawCaptions(surface, mode, pass, margin);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +11,8 @@
 #include "chart/chart_annotations.h"
 #include "chart/chart_pass.h"
 #include "chart/chart_support.h"
+#include "chart/figure_names.h"
+#include "chart/sky_layers.h"
 
 namespace {
 
@@ -35,42 +38,47 @@ std::string FieldText(const char (&field)[N]) {
     return std::string(field, strnlen(field, N));
 }
 
-// The half-size of a star's glyph: the pixels of the 7 x 7 square reach 3 from the centre (1
-// for up to 5 pixels, 2 for up to 25); on paper the circle's radius.
-int StarMarkRadius(double magnitude, double dimmest, int glyphScale) {
-    const double count = std::floor(std::pow(1.99, dimmest - magnitude));
-    const int n = count >= MaxGlyphPixels ? MaxGlyphPixels : std::max(1, static_cast<int>(count));
-    if (glyphScale > 0) return static_cast<int>(std::pow(static_cast<double>(n), 0.3) * glyphScale);
-    return n == 1 ? 0 : n <= 5 ? 1 : n <= 25 ? 2 : 3;
-}
-
-int GlyphScaleOf(ChartMode mode, const ChartLayout& layout) {
-    return mode == ChartPrinter ? layout.glyphScale : 0;
-}
-
 // Which kind of object a request stands for, for its colour.
 enum class NameKind { Body, Star, Constellation, DeepSky };
 
 struct KindedRequests {
     std::vector<LabelRequest> requests;
     std::vector<NameKind> kinds;
+    std::vector<const PlacedObject*> objects;  // the star, object or body named; null for areas
 };
 
+// The brightest stars' names come before the figures' names, and with them the bodies'; these get
+// further rings of places round their marks, so that a crowded mark still finds room.
+inline constexpr std::size_t BrightStarNames = 20;
+inline constexpr int OuterRings = 6;
+
+// The names in order of priority: the Sun, the Moon and the planets; the 20 brightest stars; the
+// shown figures' names, anywhere in their figures; the other stars; the names of the other
+// constellations (All constellation names); the Messier numbers, brightest first. The names
+// before the other stars may stand on the marks of the stars and objects after them (minor
+// marks), which are then drawn again over them: what yields is a Messier number or a fainter
+// star's name, not its mark.
 KindedRequests BuildRequests(Surface& surface, ChartMode mode, const ChartPassResult& pass) {
     KindedRequests out;
     const ChartLabels& choice = pass.view.labels;
     const ChartLayout& layout = pass.layout;
-    auto add = [&](NameKind kind, std::string text, Point at, int clearance, LabelAnchor anchor) {
+    auto add = [&](NameKind kind, std::string text, LabelRequest request,
+                   const PlacedObject* object) {
         if (text.empty()) return;
-        LabelRequest request;
         request.width = surface.TextWidth(text);
         request.height = layout.lineHeight;
         request.text = std::move(text);
-        request.at = at;
-        request.clearance = clearance;
-        request.anchor = anchor;
         out.requests.push_back(std::move(request));
         out.kinds.push_back(kind);
+        out.objects.push_back(object);
+    };
+    auto beside = [](Point at, int clearance, int rings) {
+        LabelRequest request;
+        request.at = at;
+        request.clearance = clearance;
+        request.rings = rings;
+        request.overMinorMarks = rings > 1;
+        return request;
     };
 
     if (choice.bodies) {
@@ -79,13 +87,13 @@ KindedRequests BuildRequests(Surface& surface, ChartMode mode, const ChartPassRe
         for (auto it = pass.placed.rbegin(); it != pass.placed.rend(); ++it) {
             if (it->kind != PlacedKind::Body) continue;
             name = BodyLabel(it->index);
-            add(NameKind::Body, name, it->position, BodyRadius(it->index, layout.markSize),
-                LabelAnchor::Beside);
+            add(NameKind::Body, name,
+                beside(it->position, BodyRadius(it->index, layout.markSize), OuterRings), &*it);
         }
     }
+    std::vector<const PlacedObject*> named;
     if (choice.stars) {
         const double limit = StarLabelLimit(pass.view.dimmestMagnitude);
-        std::vector<const PlacedObject*> named;
         for (const PlacedObject& object : pass.placed) {
             if (object.kind != PlacedKind::Star || !object.marked) continue;
             const Star& star = StarTable[object.index];
@@ -94,45 +102,57 @@ KindedRequests BuildRequests(Surface& surface, ChartMode mode, const ChartPassRe
         std::stable_sort(named.begin(), named.end(), [](const auto* a, const auto* b) {
             return StarTable[a->index].magnitude < StarTable[b->index].magnitude;
         });
-        for (const PlacedObject* object : named) {
-            const Star& star = StarTable[object->index];
-            add(NameKind::Star, StarProperName(star), object->position,
-                StarMarkRadius(star.magnitude, pass.view.dimmestMagnitude,
-                               GlyphScaleOf(mode, layout)),
-                LabelAnchor::Beside);
-        }
     }
-    if (choice.constellations || choice.allConstellations) {
-        // The middle of what the pass placed of each figure: a shown figure needs two placed
-        // points, any other at least half of its points above the horizon.
-        const int count = std::clamp(ConstellationCount, 0, MaxConstellations);
+    auto addStars = [&](std::size_t from, std::size_t to, int rings) {
+        for (std::size_t i = from; i < std::min(to, named.size()); ++i) {
+            const Star& star = StarTable[named[i]->index];
+            add(NameKind::Star, StarProperName(star),
+                beside(named[i]->position,
+                       StarMarkRadius(star.magnitude, pass.view.dimmestMagnitude,
+                                      GlyphScaleOf(mode, layout)),
+                       rings),
+                named[i]);
+        }
+    };
+    addStars(0, BrightStarNames, OuterRings);
+
+    // The shown figures' names go smallest figure first: a small figure has the fewest places
+    // for its name, a large one can give way within itself.
+    const int count = std::clamp(ConstellationCount, 0, MaxConstellations);
+    auto addConstellations = [&](bool shownFigures) {
+        std::vector<std::pair<std::int64_t, LabelRequest>> requests;
         for (int c = 0; c < count; ++c) {
             const Constellation& figure = ConstellationTable[c];
             const bool byFigure = choice.constellations && figure.shown;
-            if (!byFigure && !choice.allConstellations) continue;
-            std::vector<int> stars;
-            for (int j = 0; j < std::min(figure.pointCount, MaxFigurePoints); ++j) {
-                const int n = figure.points[j];
-                if (n >= 1 && n <= MaxStarNumber &&
-                    std::find(stars.begin(), stars.end(), n) == stars.end())
-                    stars.push_back(n);
+            if (byFigure != shownFigures || (!byFigure && !choice.allConstellations)) continue;
+            const std::optional<FigureNamePlace> place =
+                FigureNamePlacement(figure, byFigure, pass, mode);
+            if (!place) continue;
+            LabelRequest request;
+            request.text = IauConstellationName(figure);
+            request.at = place->middle;
+            request.anchor = byFigure ? LabelAnchor::Within : LabelAnchor::Centred;
+            if (byFigure) {
+                request.extent = place->extent;
+                request.keepClear = place->ownStars;
+                request.overMinorMarks = true;
             }
-            std::int64_t sumX = 0, sumY = 0;
-            int placed = 0;
-            for (int n : stars) {
-                if (!StarTable[n].visible) continue;
-                sumX += StarTable[n].chartX;
-                sumY += StarTable[n].chartY;
-                ++placed;
-            }
-            const bool enough =
-                byFigure ? placed >= 2 : placed > 0 && 2 * placed >= int(stars.size());
-            if (!enough) continue;
-            add(NameKind::Constellation, IauConstellationName(figure),
-                Point{static_cast<int>(sumX / placed), static_cast<int>(sumY / placed)}, 0,
-                LabelAnchor::Centred);
+            const LabelBox& e = place->extent;
+            const std::int64_t area =
+                byFigure ? std::int64_t{e.right - e.left} * (e.bottom - e.top) : 0;
+            requests.push_back({area, std::move(request)});
         }
-    }
+        std::stable_sort(requests.begin(), requests.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto& [area, request] : requests) {
+            std::string text = std::move(request.text);
+            add(NameKind::Constellation, std::move(text), std::move(request), nullptr);
+        }
+    };
+    addConstellations(true);
+    addStars(BrightStarNames, named.size(), 1);
+    addConstellations(false);
+
     if (choice.deepSky) {
         std::vector<const PlacedObject*> objects;
         for (const PlacedObject& object : pass.placed)
@@ -142,13 +162,33 @@ KindedRequests BuildRequests(Surface& surface, ChartMode mode, const ChartPassRe
         });
         for (const PlacedObject* object : objects)
             add(NameKind::DeepSky, FieldText(DeepSkyTable[object->index].identifier),
-                object->position, layout.markSize, LabelAnchor::Beside);
+                beside(object->position, layout.markSize, 1), object);
     }
     return out;
 }
 
 LabelBox BoxAround(Point p, int half) {
     return LabelBox{p.x - half, p.y - half, p.x + half + 1, p.y + half + 1};
+}
+
+// The minor marks a name stands on, drawn again over it.
+void RedrawCoveredMarks(Surface& surface, ChartMode mode, const ChartPassResult& pass,
+                        const ChartPens& pens, const KindedRequests& asked,
+                        const std::vector<PlacedLabel>& placed) {
+    std::vector<const PlacedObject*> covered;
+    for (std::size_t i = 0; i < asked.requests.size(); ++i) {
+        const LabelRequest& minor = asked.requests[i];
+        if (minor.anchor != LabelAnchor::Beside || minor.overMinorMarks || !asked.objects[i])
+            continue;
+        const LabelBox mark = BoxAround(minor.at, minor.clearance);
+        for (const PlacedLabel& label : placed)
+            if (asked.requests[static_cast<std::size_t>(label.request)].overMinorMarks &&
+                BoxesOverlap(label.box, mark)) {
+                covered.push_back(asked.objects[i]);
+                break;
+            }
+    }
+    if (!covered.empty()) RedrawMarks(surface, mode, pass, pens, covered);
 }
 
 }  // namespace
@@ -210,14 +250,23 @@ std::vector<LabelBox> ChartLabelObstacles(Surface& surface, ChartMode mode,
                                      4 * margin + 25 * layout.capsWidth, layout.height});
     }
     if (pass.view.labels.legend) obstacles.push_back(LegendBox(surface, pass, margin));
+    for (const GridLabel& label : GridLabels(surface, pass)) obstacles.push_back(label.box);
     for (const PlacedObject& object : pass.placed)
         if (object.kind == PlacedKind::Body)
             obstacles.push_back(
                 BoxAround(object.position, BodyRadius(object.index, layout.markSize)));
     for (const LabelRequest& request : requests)
-        if (request.anchor == LabelAnchor::Beside)
+        if (request.anchor == LabelAnchor::Beside && request.overMinorMarks)
             obstacles.push_back(BoxAround(request.at, request.clearance));
     return obstacles;
+}
+
+std::vector<LabelBox> ChartMinorMarks(std::span<const LabelRequest> requests) {
+    std::vector<LabelBox> marks;
+    for (const LabelRequest& request : requests)
+        if (request.anchor == LabelAnchor::Beside && !request.overMinorMarks)
+            marks.push_back(BoxAround(request.at, request.clearance));
+    return marks;
 }
 
 void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResult& pass, int margin,
@@ -232,7 +281,8 @@ void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResul
             ChartLabelObstacles(surface, mode, pass, margin, asked.requests);
         const ChartLayout& layout = pass.layout;
         const std::vector<PlacedLabel> placed = PlaceLabels(
-            asked.requests, obstacles, LabelArea{{layout.centreX, layout.centreY}, layout.radius});
+            asked.requests, obstacles, LabelArea{{layout.centreX, layout.centreY}, layout.radius},
+            ChartMinorMarks(asked.requests));
         const bool paper = mode == ChartPrinter;
         surface.SetBkColor(paper        ? White
                            : pass.sunUp ? pens.skyDayBrush.colour
@@ -268,6 +318,7 @@ void DrawChartAnnotations(Surface& surface, ChartMode mode, const ChartPassResul
             surface.TextOut(label.box.left, label.box.top,
                             asked.requests[static_cast<std::size_t>(label.request)].text);
         }
+        RedrawCoveredMarks(surface, mode, pass, pens, asked, placed);
     }
     if (choice.legend) DrawLegend(surface, mode, pass, margin, pens);
 }

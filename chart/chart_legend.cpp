@@ -9,6 +9,7 @@
 #include "base/translate.h"
 #include "chart/chart_annotations.h"
 #include "chart/chart_support.h"
+#include "chart/sky_layers.h"
 #include "chart/star_glyph.h"
 
 namespace {
@@ -131,11 +132,15 @@ LabelBox LegendBox(Surface& surface, const ChartPassResult& pass, int margin) {
     int textWidth = surface.TextWidth(LegendText(MagnitudeTitle));
     for (const char* meaning : Meanings)
         textWidth = std::max(textWidth, surface.TextWidth(LegendText(meaning)));
+    const std::vector<SkyLayer> skyRows = ShownSkyLayers(pass.view.sky);
+    for (SkyLayer layer : skyRows)
+        textWidth = std::max(textWidth, surface.TextWidth(SkyLayerMeaning(layer)));
     const int cells = std::max(1, FaintestWhole(pass.view.dimmestMagnitude) - BrightestWhole + 1);
     const int width =
         2 * margin + layout.capsWidth +
         std::max(3 * layout.lineHeight + textWidth, cells * MagnitudeCellWidth(surface, layout));
-    const int height = 2 * margin + (std::size(Meanings) + 3) * layout.lineHeight;
+    const int rows = static_cast<int>(std::size(Meanings) + skyRows.size()) + 3;
+    const int height = 2 * margin + rows * layout.lineHeight;
     const int right = layout.width - margin;
     const int bottom = layout.height - margin;
     return LabelBox{right - width, bottom - height, right, bottom};
@@ -204,6 +209,16 @@ void DrawLegend(Surface& surface, ChartMode mode, const ChartPassResult& pass, i
             }
         }
         surface.TextOut(textX, top, LegendText(Meanings[row]));
+    }
+    // A row for each sky layer shown, in its own colour and line.
+    const SkyColours skyColours = SkyColoursFor(mode, pass, pens);
+    for (SkyLayer layer : ShownSkyLayers(pass.view.sky)) {
+        DrawSkyLegendSymbol(surface, skyColours, layer, left, textX - line / 2, top + line / 2,
+                            line);
+        surface.SelectPen(starPen);
+        surface.SelectBrush(sky);
+        surface.TextOut(textX, top, SkyLayerMeaning(layer));
+        top += line;
     }
 
     // The dot of every whole magnitude, brightest first, with its number under it.

@@ -12,6 +12,7 @@
 #include "astro/precise.h"
 #include "chart/label_choice.h"
 #include "chart/layout.h"
+#include "chart/sky_choice.h"
 #include "chart/view_settings.h"
 
 class CivilTimeRule;
@@ -57,6 +58,7 @@ struct ChartView {
     std::string placeName{};    // Latin-1, may be empty
     std::string zoneName{};     // "Europe/London", "UTC+5:30"; empty: the picker shows UT
     bool precise = false;       // precise positions (astro/precise.h) instead of the model's
+    SkyLayers sky{};            // the Milky Way, boundaries, lines and grid; all off by default
 };
 
 // Seconds the picker's civil time is ahead of UT at `time` under the view's time basis.

@@ -1,52 +1,20 @@
-// Rising, transit and setting by bisection on the chart's own altitude.
+// Rising, transit and setting by the almanac's convention, on a track of the sky.
 #include "chart/rise_set.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <utility>
 #include <vector>
 
 #include "base/translate.h"
-#include "catalog/sky_model.h"
+#include "chart/almanac.h"
 #include "chart/chart_support.h"
 #include "chart/precise_sky.h"
 #include "chart/time_basis.h"
+#include "chart/tonight_text.h"
 
 namespace {
-
-constexpr double DegreesPerRadian = 57.295779513082320876798;
-
-// The middle of a constellation's figure: the mean direction of its points, as right ascension
-// (hours) and declination (degrees).
-void FigureCentre(int row, double& rightAscension, double& declination) {
-    double x = 0, y = 0, z = 0;
-    if (row >= 0 && row < MaxConstellations) {
-        const Constellation& constellation = ConstellationTable[row];
-        for (int k = 0; k < constellation.pointCount && k < MaxFigurePoints; ++k) {
-            const int n = constellation.points[k];
-            if (n < 1 || n > MaxStarNumber || StarTable[n].magnitude >= UnloadedMagnitude) continue;
-            const double ra = StarTable[n].rightAscension * 15.0 / DegreesPerRadian;
-            const double dec = StarTable[n].declination / DegreesPerRadian;
-            x += std::cos(dec) * std::cos(ra);
-            y += std::cos(dec) * std::sin(ra);
-            z += std::sin(dec);
-        }
-    }
-    rightAscension = std::fmod(std::atan2(y, x) * DegreesPerRadian / 15.0 + 24.0, 24.0);
-    declination = std::atan2(z, std::hypot(x, y)) * DegreesPerRadian;
-}
-
-// Seconds from `from` to the first second in (low, high] at which `holds` is true, given that it
-// is false at `low` and true at `high`.
-long long Bisect(long long low, long long high, const std::function<bool(long long)>& holds) {
-    while (high - low > 1) {
-        const long long middle = low + (high - low) / 2;
-        (holds(middle) ? high : low) = middle;
-    }
-    return high;
-}
 
 // "Jan 15 21:03", in the user's language.
 std::string ShortTime(const SystemTime& time) {
@@ -61,67 +29,36 @@ SkyPlace FoundPlace(const FoundObject& object, const SystemTime& time, const Cha
                     double latitude) {
     const Observer observer = PrepareSky(time, view, latitude);
     SkyPlace place;
-    double rightAscension = 0, declination = 0;
-    switch (object.kind) {
-        case FoundKind::Body:
-            BodyToHorizon(observer, object.index, place.altitude, place.azimuth);
-            return place;
-        case FoundKind::Star:
-            if (object.index >= 1 && object.index <= MaxStarNumber) {
-                rightAscension = StarTable[object.index].rightAscension;
-                declination = StarTable[object.index].declination;
-            }
-            break;
-        case FoundKind::DeepSky:
-            if (object.index >= 0 && object.index < static_cast<int>(DeepSkyTable.size())) {
-                rightAscension = DeepSkyTable[object.index].rightAscension;
-                declination = DeepSkyTable[object.index].declination;
-            }
-            break;
-        case FoundKind::Constellation:
-            FigureCentre(object.index, rightAscension, declination);
-            break;
+    const SkyTarget target = TargetOf(object);
+    if (target.body) {
+        BodyToHorizon(observer, target.row, place.altitude, place.azimuth);
+    } else {
+        CatalogueHorizon(observer, target.rightAscension, target.declination, place.altitude,
+                         place.azimuth);
     }
-    CatalogueHorizon(observer, rightAscension, declination, place.altitude, place.azimuth);
     return place;
 }
 
 RiseTransitSet NextRiseTransitSet(const FoundObject& object, const SystemTime& from,
                                   const ChartView& view, double latitude) {
-    auto placeAt = [&](long long seconds) {
-        return FoundPlace(object, AddSeconds(from, seconds), view, latitude);
-    };
-    auto above = [&](long long seconds) { return AboveHorizon(placeAt(seconds).altitude); };
-    // East of the meridian (azimuth 0..180, open) before the transit, west after it.
-    auto west = [&](long long seconds) {
-        return std::sin(placeAt(seconds).azimuth / DegreesPerRadian) <= 0.0;
-    };
-
-    RiseTransitSet times;
-    bool everAbove = false, everBelow = false;
     const long long end = RiseSetSearchHours * 3600LL;
-    SkyPlace previous = placeAt(0);
-    for (long long t = RiseSetScanSeconds; t <= end; t += RiseSetScanSeconds) {
-        const SkyPlace place = placeAt(t);
-        const long long low = t - RiseSetScanSeconds;
-        const bool wasAbove = AboveHorizon(previous.altitude),
-                   isAbove = AboveHorizon(place.altitude);
-        (wasAbove ? everAbove : everBelow) = true;
-        if (!times.rising && !wasAbove && isAbove)
-            times.rising = AddSeconds(from, Bisect(low, t, above));
-        if (!times.setting && wasAbove && !isAbove)
-            times.setting =
-                AddSeconds(from, Bisect(low, t, [&](long long s) { return !above(s); }));
-        if (!times.transit && std::sin(previous.azimuth / DegreesPerRadian) > 0.0 &&
-            std::sin(place.azimuth / DegreesPerRadian) <= 0.0) {
-            const long long at = Bisect(low, t, west);
-            if (AboveHorizon(placeAt(at).altitude)) times.transit = AddSeconds(from, at);
-        }
-        previous = place;
+    const SkyTrack track(from, end, view, latitude);
+    const AltitudeCurve curve(track, TargetOf(object));
+    RiseTransitSet times;
+    const std::vector<Crossing> crossings = FindCrossings(curve, 0, end);
+    for (const Crossing& crossing : crossings) {
+        std::optional<SystemTime>& event = crossing.rising ? times.rising : times.setting;
+        if (!event) event = track.ClockAt(crossing.seconds);
     }
-    (AboveHorizon(previous.altitude) ? everAbove : everBelow) = true;
-    times.neverRises = !everAbove;
-    times.neverSets = !everBelow;
+    for (const long long at : FindTransits(curve, 0, end)) {
+        if (curve.Above(static_cast<double>(at)) > 0.0) {
+            times.transit = track.ClockAt(at);
+            break;
+        }
+    }
+    times.up = curve.Above(0.0) > 0.0;
+    times.neverRises = crossings.empty() && !times.up;
+    times.neverSets = crossings.empty() && times.up;
     PrepareSky(from, view, latitude);  // the chart's own instant again
     return times;
 }
@@ -161,6 +98,12 @@ std::string DescribeFound(const std::string& label, const SkyPlace& place,
         //: The altitude and the azimuth, angles such as 24.5 degrees, and the compass direction.
         where = FormatText(VQ_FORMAT("Readout", "altitude %s, azimuth %s (%s)"),
                            FormatDecimal(place.altitude, 1) + "\xb0",
+                           FormatDecimal(place.azimuth, 1) + "\xb0",
+                           Translate("Compass", CompassDirection(place.azimuth)));
+    } else if (times.up) {
+        // Risen by the almanac's convention, but not yet above the chart's horizon.
+        //: The azimuth, an angle such as 71.2 degrees, and the compass direction.
+        where = FormatText(VQ_FORMAT("Readout", "on the horizon, azimuth %s (%s)"),
                            FormatDecimal(place.azimuth, 1) + "\xb0",
                            Translate("Compass", CompassDirection(place.azimuth)));
     } else {

@@ -1,7 +1,7 @@
-// Where a found object stands at an instant, and when it next rises, transits and sets, computed
-// as the chart computes it: the sky of each instant is prepared by PrepareSky and the object
-// placed by the pass's own horizon conversions, so that "rises" is the moment the object appears
-// on the chart and "sets" the moment it leaves it.
+// Where a found object stands at an instant, computed as the chart computes it (PrepareSky and the
+// pass's own horizon conversions), and when it next rises, transits and sets by the almanac's
+// convention (almanac.h): the upper edge on the horizon through 34' of refraction, so that the
+// Sun rises when its edge shows, a little before its centre stands above the chart's horizon.
 #pragma once
 
 #include <optional>
@@ -21,23 +21,24 @@ struct SkyPlace {
 SkyPlace FoundPlace(const FoundObject& object, const SystemTime& time, const ChartView& view,
                     double latitude);
 
-// How far ahead the next events are looked for, and the step of the first scan: an object above
-// the horizon for less than a step may be missed.
+// How far ahead the next events are looked for.
 inline constexpr int RiseSetSearchHours = 48;
-inline constexpr int RiseSetScanSeconds = 300;
 
-// The next rising, upper transit and setting strictly after `from`, to the second: the rising is
-// the first second at which the altitude is above 0, the setting the first at which it no longer
-// is, both found by bisection on the altitude with the bodies moved to every trial instant; the
-// transit is the second the object crosses the meridian from east to west, given only when it is
-// above the horizon then. An object never above the horizon over the search never rises; one
-// always above it never sets. BodyTable is left at `from`, as the chart of `from` leaves it.
+// The next rising, upper transit and setting strictly after `from`, to the second, on the clock
+// the picker shows (a clock change within the search is followed): the rising is the first second
+// at which the object is up by the almanac's convention, the setting the first at which it no
+// longer is; the transit is the second the object crosses the meridian from east to west, given
+// only when it is up then. An object up for a few minutes only is found too (almanac.h looks for
+// the turning points of its altitude between the scan's steps). An object never up over the
+// search never rises; one always up never sets. BodyTable is left at `from`, as the chart of
+// `from` leaves it.
 struct RiseTransitSet {
     std::optional<SystemTime> rising;
     std::optional<SystemTime> transit;
     std::optional<SystemTime> setting;
     bool neverRises = false;
     bool neverSets = false;
+    bool up = false;  // up by the convention at `from`, even when below the chart's horizon
 };
 RiseTransitSet NextRiseTransitSet(const FoundObject& object, const SystemTime& from,
                                   const ChartView& view, double latitude);
@@ -52,8 +53,9 @@ std::string IsoTime(const SystemTime& time);
 const char* CompassDirection(double azimuth);
 
 // One line for the readout, in Latin-1: where the object stands ("Betelgeuse: altitude 35.2\xb0,
-// azimuth 160.3\xb0 (SSE)" or "Betelgeuse: below the horizon"), then its next rising, transit and
-// setting in the order they come, as month, day and time of the chart's clock, or "never rises"
-// / "never sets"; in the user's language.
+// azimuth 160.3\xb0 (SSE)", "Betelgeuse: on the horizon, azimuth 71.2\xb0 (ENE)" when it has risen
+// by the convention but is not above 0, or "Betelgeuse: below the horizon"), then its next rising,
+// transit and setting in the order they come, as month, day and time of the chart's clock, or
+// "never rises" / "never sets"; in the user's language.
 std::string DescribeFound(const std::string& label, const SkyPlace& place,
                           const RiseTransitSet& times);

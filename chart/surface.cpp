@@ -24,3 +24,9 @@ int Surface::TextWidth(std::string_view text) {
         ((metrics.pitchAndFamily & TMPF_FIXED_PITCH) ? 3 : 2) * metrics.aveCharWidth / 2;
     return static_cast<int>(text.size()) * perCharacter;
 }
+
+void Surface::PolyPolyline(const Point* points, const int* counts, int lines) {
+    if (points == nullptr || counts == nullptr) return;
+    for (int line = 0, at = 0; line < lines && counts[line] >= 0; at += counts[line++])
+        Polyline(points + at, counts[line]);
+}

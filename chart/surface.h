@@ -6,7 +6,11 @@
 //   - SetPixel writes exactly the colour given;
 //   - text is placed by its reference point (SetTextAlign) on an opaque box of the background
 //     colour;
-//   - text metrics report height, external leading, average character width and the pitch bit.
+//   - text metrics report height, external leading, average character width and the pitch bit;
+//   - PolyPolygon fills by the even-odd rule (the ALTERNATE fill mode): a point inside an odd
+//     number of the polygons is filled;
+//   - a dotted pen (PS_DOT) draws one pixel and leaves two along each line, a null pen (NULL_PEN)
+//     draws nothing, so that a shape is filled without an outline.
 #pragma once
 
 #include <cstdint>
@@ -23,9 +27,13 @@ struct Rgb {
 inline constexpr Rgb White{255, 255, 255};
 inline constexpr Rgb Black{0, 0, 0};
 
+// How a pen draws: solid, dotted, or not at all.
+enum class PenStyle { Solid, Dot, None };
+
 struct Pen {
     Rgb colour;
     int width = 1;
+    PenStyle style = PenStyle::Solid;
     friend constexpr bool operator==(const Pen&, const Pen&) = default;
 };
 
@@ -83,4 +91,11 @@ class Surface {
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     virtual void Polyline(const Point* points, int count) = 0;
+    // `polygons` closed polygons, filled together with the current brush and outlined with the
+    // current pen; counts[i] points of polygon i follow those of polygon i - 1 in `points`.
+    // Polygons of fewer than three points are left out.
+    virtual void PolyPolygon(const Point* points, const int* counts, int polygons) = 0;
+    // `lines` polylines in the current pen, as so many Polyline calls (which this default makes);
+    // counts[i] points of line i follow those of line i - 1 in `points`.
+    virtual void PolyPolyline(const Point* points, const int* counts, int lines);
 };

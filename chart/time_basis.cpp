@@ -33,6 +33,27 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+// An instant whose clock reading maps back to it has found its offset. In the second pass of an
+// hour that an autumn change repeats, the reading maps to the first pass instead, and no offset
+// agrees: the offset is then the one in force after the change, a few hours on.
+int CivilTimeRule::OffsetAtUniversal(const SystemTime& universal) const {
+    int offset = OffsetSeconds(universal);
+    for (int round = 0; round < 3; ++round) {
+        const int next = OffsetSeconds(ShiftSystemTime(universal, offset));
+        if (next == offset) return offset;
+        offset = next;
+    }
+    return OffsetSeconds(ShiftSystemTime(universal, 6 * 3600));
+}
+
+long long SecondsBetween(const SystemTime& from, const SystemTime& to) {
+    auto seconds = [](const SystemTime& t) {
+        return DaysFromCivil(t.year, t.month, t.day) * 86400LL + t.hour * 3600LL + t.minute * 60LL +
+               t.second;
+    };
+    return seconds(to) - seconds(from);
+}
+
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds) {
     constexpr long long Day = 86400;
     const long long total = DaysFromCivil(time.year, time.month, time.day) * Day +

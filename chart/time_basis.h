@@ -17,11 +17,19 @@ class CivilTimeRule {
     // Seconds the place's clocks are ahead of UT at the local date and time `civil` (east of
     // Greenwich positive, e.g. 3600 for British Summer Time).
     virtual int OffsetSeconds(const SystemTime& civil) const = 0;
+    // Seconds the clocks are ahead of UT at the instant `universal` (UT): the offset in force
+    // then, also within an hour that an autumn change repeats. The default asks OffsetSeconds of
+    // the clock reading that an offset would give until the two agree.
+    virtual int OffsetAtUniversal(const SystemTime& universal) const;
 };
 
 // `time` moved by `seconds` (any sign), carrying across midnight and the ends of months and
 // years in the Gregorian calendar. The day of the week follows; milliseconds are kept.
 SystemTime ShiftSystemTime(const SystemTime& time, long long seconds);
+
+// Seconds from `from` to `to` on the calendar (negative when `to` comes first); milliseconds
+// are left out.
+long long SecondsBetween(const SystemTime& from, const SystemTime& to);
 
 // Days since 1970-01-01 of a Gregorian date (negative before it), and the date back from them.
 long long DaysFromCivil(int year, int month, int day);

@@ -2,8 +2,8 @@
 // instant into a PNG, SVG or PDF file, and lists what stands above the horizon, for scripts,
 // tests and machines without a display.
 //
-// Exit status: 0 done; 1 the chart or the standard output could not be written; 2 bad options
-// (nothing is written) or a name --find does not know.
+// Exit status: 0 done; 1 the chart, the sheet or the standard output could not be written; 2 bad
+// options (nothing is written) or a name --find does not know.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,6 +25,7 @@
 #include "cli/chart_run.h"
 #include "cli/find_run.h"
 #include "cli/options.h"
+#include "cli/tonight_run.h"
 #include "render/chart_export.h"
 #include "render/language.h"
 #include "render/planisphere_pages.h"
@@ -151,9 +152,15 @@ int main(int argc, char** argv) {
 
     ChartView view = ViewFromSettings();
     view.labels = options.labels;
+    view.sky = options.sky;
     SystemTime time;
     if (!ApplyPlaceOptions(options, QDateTime::currentDateTime(), view, time, error))
         return BadOptions(error);
+    if (options.tonight) {
+        const int status = RunTonight(stdout, options, view, time, error);
+        if (status != 0) std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
+        return Finish(status);
+    }
     if (options.planisphere) {
         const PlanisphereKit kit =
             KitForView(view, ViewSettings.latitude, options.magnitude,

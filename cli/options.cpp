@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <sstream>
+#include <utility>
 
 #include "render/chart_export.h"
 #include "render/language.h"
@@ -91,6 +93,29 @@ bool ParseFigures(const std::string& text, ChartOptions& options) {
         if (comma == std::string::npos) return true;
         start = comma + 1;
     }
+}
+
+// What --tonight cannot go with, as a message, or nothing.
+std::string TonightClash(const ChartOptions& o) {
+    if (o.planisphere)
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight cannot go with --planisphere: give one of them"));
+    if (o.list || !o.find.empty())
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight cannot go with --list or --find: give one of them"));
+    if (o.night)
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight's sheet is printed: it cannot go with --night"));
+    const std::string extension =
+        o.output.size() >= 4
+            ? QString::fromStdString(o.output.substr(o.output.size() - 4)).toLower().toStdString()
+            : "";
+    if (!o.output.empty() && extension != ".pdf")
+        return Message(QT_TRANSLATE_NOOP("Options",
+                                         "--tonight writes its observing sheet as a PDF: "
+                                         "-o FILE.pdf, not %1"),
+                       {Quoted(o.output)});
+    return {};
 }
 
 }  // namespace
@@ -181,6 +206,32 @@ std::optional<ChartLabels> ParseLabels(const std::string& text) {
     }
 }
 
+// Each name of the list sets its layer; "all" sets every one. An empty name (",," or a trailing
+// comma) or an unknown one refuses the whole list.
+std::optional<SkyLayers> ParseSkyLayers(const std::string& text) {
+    static constexpr std::pair<const char*, bool SkyLayers::*> names[] = {
+        {"milky-way", &SkyLayers::milkyWay}, {"boundaries", &SkyLayers::boundaries},
+        {"ecliptic", &SkyLayers::ecliptic},  {"equator", &SkyLayers::equator},
+        {"grid", &SkyLayers::grid},
+    };
+    SkyLayers sky;
+    if (text == "none") return sky;
+    if (text.empty() || text.back() == ',') return std::nullopt;
+    std::istringstream list(text);
+    std::string item;
+    while (std::getline(list, item, ',')) {
+        bool known = item == "all";
+        for (const auto& [name, flag] : names) {
+            if (item == "all" || item == name) {
+                sky.*flag = true;
+                known = true;
+            }
+        }
+        if (!known) return std::nullopt;
+    }
+    return sky;
+}
+
 ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     ParseResult result;
     ChartOptions& o = result.options;
@@ -202,7 +253,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                                 name == "--facing" || name == "--figures" || name == "--size" ||
                                 name == "-o" || name == "--find" || name == "--labels" ||
                                 name == "--longitude" || name == "--zone" || name == "--place" ||
-                                name == "--page" || name == "--language";
+                                name == "--page" || name == "--language" ||
+                                name == "--sky";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return fail(
@@ -301,6 +353,15 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                                                       "commas, not %1"),
                                     {Quoted(*value)}));
             o.labels = *labels;
+        } else if (name == "--sky") {
+            const auto sky = ParseSkyLayers(*value);
+            if (!sky)
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--sky must be all, none, or some of "
+                                                      "milky-way, boundaries, ecliptic, equator, "
+                                                      "grid separated by commas, not %1"),
+                                    {Quoted(*value)}));
+            o.sky = *sky;
         } else if (name == "--list") {
             o.list = true;
         } else if (name == "--find") {
@@ -317,6 +378,8 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             if (value->empty())
                 return fail(Message(QT_TRANSLATE_NOOP("Options", "%1 needs a name"), {name}));
             o.language = *value;  // cli/main.cpp chooses the translation
+        } else if (name == "--tonight") {
+            o.tonight = true;
         } else if (name == "--page") {
             const auto paper = ParsePaperSize(*value);
             if (!paper)
@@ -335,7 +398,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     if (o.planisphere && PlanisphereFileNames(o.output).empty())
         return fail(Message(QT_TRANSLATE_NOOP(
             "Options", "--planisphere needs -o FILE ending in .pdf, .svg or .png")));
-    if (!o.help && o.output.empty() && !o.list && o.find.empty())
+    if (o.tonight) {
+        if (const std::string clash = TonightClash(o); !clash.empty()) return fail(clash);
+    }
+    if (!o.help && o.output.empty() && !o.list && o.find.empty() && !o.tonight)
         return fail(Message(
             QT_TRANSLATE_NOOP("Options", "nothing to do: give -o FILE, --list or --find NAME")));
     result.ok = true;
@@ -347,7 +413,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
 std::string UsageText() {
     // clang-format off
     return Message(QT_TRANSLATE_NOOP("Options",
-           "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)\n"
+           "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)\n"
            "Draws the sky above the horizon for a latitude and an instant, as a disc.\n"
            "\n"
            "  --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the\n"
@@ -372,6 +438,10 @@ std::string UsageText() {
            "  --labels LIST      names on the chart: all, none, or some of stars,\n"
            "                     constellations, all-constellations, planets, deep-sky,\n"
            "                     legend separated by commas; default none\n"
+           "  --sky LIST         the sky's own lines and shapes under the stars: all, none, or\n"
+           "                     some of milky-way, boundaries, ecliptic, equator, grid\n"
+           "                     separated by commas; also on the planisphere's wheel\n"
+           "                     (milky-way, boundaries); default none\n"
            "  --night            red on black, for eyes adapted to the dark\n"
            "  -o FILE            write the chart to FILE: %1\n"
            "  --list             list what is above the horizon: label, altitude and azimuth\n"
@@ -386,14 +456,18 @@ std::string UsageText() {
            "  --planisphere      with -o: a printable planisphere for the latitude, place and\n"
            "                     magnitude, two pages at 100% scale (star wheel, horizon\n"
            "                     mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)\n"
-           "  --page SIZE        paper of the planisphere: A4 (default) or Letter\n"
+           "  --page SIZE        paper of the planisphere or the sheet: A4 (default) or Letter\n"
+           "  --tonight          the night of --time: sunset, twilight, dawn, the Moon, the\n"
+           "                     dark window, the planets and a list worth a look, as a\n"
+           "                     header line and tab-separated rows; with -o FILE.pdf a\n"
+           "                     one-page observing sheet\n"
            "  --language CODE    language of the texts and messages: %2\n"
            "                     (default: the system's, from LANGUAGE, LC_ALL,\n"
            "                     LC_MESSAGES and LANG)\n"
            "  --help             show this text\n"
            "\n"
-           "Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad\n"
-           "options or a name --find does not know.\n"),
+           "Exit status: 0 done, 1 the chart, the sheet or the standard output could not be\n"
+           "written, 2 bad options or a name --find does not know.\n"),
                    {KnownExportExtensions(), LanguageList()});
     // clang-format on
 }

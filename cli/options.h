@@ -8,6 +8,7 @@
 
 #include "chart/label_choice.h"
 #include "chart/layout.h"
+#include "chart/sky_choice.h"
 #include "chart/view_settings.h"
 
 struct ChartOptions {
@@ -38,6 +39,9 @@ struct ChartOptions {
     bool planisphere = false;
     bool letterPaper = false;  // --page Letter; A4 otherwise
     std::string language;      // --language CODE, as given; empty: the system's
+    // --tonight: the night's times and what is worth seeing, as text or (-o FILE.pdf) a sheet.
+    bool tonight = false;
+    SkyLayers sky{};           // --sky: the Milky Way, boundaries, lines and grid; none by default
 };
 
 struct ParseResult {
@@ -65,3 +69,5 @@ bool ParseSize(const std::string& text, int& width, int& height);  // WxH
 // all, none, or kinds separated by commas: stars, constellations, all-constellations, planets,
 // deep-sky, legend; "all" stands for stars, constellations, planets and deep-sky.
 std::optional<ChartLabels> ParseLabels(const std::string& text);
+// all, none, or layers separated by commas: milky-way, boundaries, ecliptic, equator, grid.
+std::optional<SkyLayers> ParseSkyLayers(const std::string& text);

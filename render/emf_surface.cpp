@@ -14,6 +14,7 @@ constexpr std::uint32_t StockWhiteBrush = EmfStock(WHITE_BRUSH);
 
 // The stock object that draws exactly like `pen`, or 0 when there is none.
 std::uint32_t StockPenHandle(const Pen& pen) {
+    if (pen.style == PenStyle::None) return EmfStock(NULL_PEN);
     if (pen == Pen{White, 1}) return EmfStock(WHITE_PEN);
     if (pen == Pen{Black, 1}) return EmfStock(BLACK_PEN);
     return 0;
@@ -191,4 +192,18 @@ void EmfSurface::Ellipse(int left, int top, int right, int bottom) {
 
 void EmfSurface::Polyline(const Point* points, int count) {
     writer_.Polyline(points, count);
+}
+
+// The fill mode is said once, before the first polygons: ALTERNATE is a new device context's
+// mode, but the metafile does not leave it to the player.
+void EmfSurface::PolyPolygon(const Point* points, const int* counts, int polygons) {
+    if (!fillModeSet_) {
+        writer_.SetPolyFillMode(ALTERNATE);
+        fillModeSet_ = true;
+    }
+    writer_.PolyPolygon(points, counts, polygons);
+}
+
+void EmfSurface::PolyPolyline(const Point* points, const int* counts, int lines) {
+    writer_.PolyPolyline(points, counts, lines);
 }

@@ -41,6 +41,8 @@ class EmfSurface final : public Surface {
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polyline(const Point* points, int count) override;
+    void PolyPolygon(const Point* points, const int* counts, int polygons) override;
+    void PolyPolyline(const Point* points, const int* counts, int lines) override;
 
   private:
     void Replace(std::uint32_t& current, std::uint32_t next);
@@ -58,4 +60,5 @@ class EmfSurface final : public Surface {
     Rgb textColour_ = Black;
     Rgb backgroundColour_ = White;
     unsigned align_ = TA_LEFT | TA_TOP;
+    bool fillModeSet_ = false;
 };

@@ -6,13 +6,14 @@
 #include <bit>
 #include <climits>
 #include <cmath>
-#include <limits>
 
 namespace {
 
 constexpr std::uint32_t EmfVersion = 0x00010000u;
 constexpr std::uint32_t GM_COMPATIBLE = 1;
 constexpr std::uint32_t PS_SOLID = 0;
+constexpr std::uint32_t PS_DOT = 2;
+constexpr std::uint32_t PS_NULL = 5;
 constexpr std::uint32_t BS_SOLID = 0;
 constexpr std::size_t LogFontFaceUnits = 32;    // WCHAR lfFaceName[32], NUL included
 constexpr std::size_t LogFontPanoseSize = 320;  // LogFont (92) and the Panose tail, zeroed
@@ -23,11 +24,6 @@ EmfRect DrawnBox(int left, int top, int right, int bottom) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     return EmfRect{left, top, right > left ? right - 1 : left, bottom > top ? bottom - 1 : top};
-}
-
-bool FitsInt16(int value) {
-    return value >= std::numeric_limits<std::int16_t>::min() &&
-           value <= std::numeric_limits<std::int16_t>::max();
 }
 
 }  // namespace
@@ -114,7 +110,7 @@ std::uint32_t EmfWriter::CreatePen(const Pen& pen) {
     const std::uint32_t slot = TakeSlot();
     BeginRecord(EMR_CREATEPEN);
     Put32(slot);
-    Put32(PS_SOLID);
+    Put32(pen.style == PenStyle::Dot ? PS_DOT : pen.style == PenStyle::None ? PS_NULL : PS_SOLID);
     PutInt(std::max(pen.width, 0));
     PutInt(0);
     PutColour(pen.colour);
@@ -199,6 +195,10 @@ void EmfWriter::SetBkMode(unsigned mode) {
     SimpleRecord(EMR_SETBKMODE, mode);
 }
 
+void EmfWriter::SetPolyFillMode(unsigned mode) {
+    SimpleRecord(EMR_SETPOLYFILLMODE, mode);
+}
+
 // EMR_SETPIXELV (2.3.5.36): the point, then the colour; it covers exactly that pixel.
 void EmfWriter::SetPixel(int x, int y, Rgb colour) {
     if (finished_) return;
@@ -225,35 +225,6 @@ void EmfWriter::Rectangle(int left, int top, int right, int bottom) {
 
 void EmfWriter::Ellipse(int left, int top, int right, int bottom) {
     BoxRecord(EMR_ELLIPSE, left, top, right, bottom);
-}
-
-// EMR_POLYLINE16 (2.3.5.24): bounds, count, 16-bit points; EMR_POLYLINE (2.3.5.23) with 32-bit
-// points when a coordinate does not fit in 16 bits. GDI draws nothing for fewer than 2 points.
-void EmfWriter::Polyline(const Point* points, int count) {
-    if (finished_ || points == nullptr || count < 2) return;
-    EmfRect box{points[0].x, points[0].y, points[0].x, points[0].y};
-    bool small = true;
-    for (int i = 0; i < count; ++i) {
-        box.left = std::min(box.left, points[i].x);
-        box.top = std::min(box.top, points[i].y);
-        box.right = std::max(box.right, points[i].x);
-        box.bottom = std::max(box.bottom, points[i].y);
-        small = small && FitsInt16(points[i].x) && FitsInt16(points[i].y);
-    }
-    BeginRecord(small ? EMR_POLYLINE16 : EMR_POLYLINE);
-    PutRect(box);
-    Put32(static_cast<std::uint32_t>(count));
-    for (int i = 0; i < count; ++i) {
-        if (small) {
-            Put32(static_cast<std::uint16_t>(points[i].x) |
-                  (static_cast<std::uint32_t>(static_cast<std::uint16_t>(points[i].y)) << 16));
-        } else {
-            PutInt(points[i].x);
-            PutInt(points[i].y);
-        }
-    }
-    EndRecord();
-    Widen(box);
 }
 
 // EMR_EXTTEXTOUTW (2.3.5.8): bounds, graphics mode, the two scales to 0.01 mm, then EmrText

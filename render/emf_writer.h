@@ -21,7 +21,10 @@ enum EmfRecordType : std::uint32_t {
     EMR_POLYLINE = 4,
     EMR_EOF = 14,
     EMR_SETPIXELV = 15,
+    EMR_POLYPOLYLINE = 7,
+    EMR_POLYPOLYGON = 8,
     EMR_SETBKMODE = 18,
+    EMR_SETPOLYFILLMODE = 19,
     EMR_SETTEXTALIGN = 22,
     EMR_SETTEXTCOLOR = 24,
     EMR_SETBKCOLOR = 25,
@@ -34,6 +37,8 @@ enum EmfRecordType : std::uint32_t {
     EMR_EXTCREATEFONTINDIRECTW = 82,
     EMR_EXTTEXTOUTW = 84,
     EMR_POLYLINE16 = 87,
+    EMR_POLYPOLYLINE16 = 90,
+    EMR_POLYPOLYGON16 = 91,
 };
 
 // A stock object is selected by its GetStockObject number with the top bit set.
@@ -41,7 +46,10 @@ inline constexpr std::uint32_t EmfStockObjectFlag = 0x80000000u;
 inline constexpr std::uint32_t EmfStock(std::uint32_t stockNumber) {
     return EmfStockObjectFlag | stockNumber;
 }
+inline constexpr std::uint32_t NULL_PEN = 8;
 inline constexpr std::uint32_t SYSTEM_FONT = 13;
+// Polygon fill modes of EMR_SETPOLYFILLMODE.
+inline constexpr std::uint32_t ALTERNATE = 1;
 
 inline constexpr std::uint32_t EmfSignature = 0x464D4520u;  // " EMF"
 inline constexpr std::uint32_t EmfHeaderSize = 108;         // base header with both extensions
@@ -70,7 +78,8 @@ class EmfWriter {
     EmfWriter(int deviceWidth, int deviceHeight, double dotsPerInch = 96.0);
 
     // Object table. Create* takes the lowest free slot (slot 0 belongs to the metafile itself)
-    // and returns its index; DeleteObject frees it again.
+    // and returns its index; DeleteObject frees it again. A pen keeps its style (solid PS_SOLID,
+    // dotted PS_DOT, null PS_NULL).
     std::uint32_t CreatePen(const Pen& pen);
     std::uint32_t CreateBrush(const Brush& brush);
     std::uint32_t CreateFont(const EmfFont& font);
@@ -81,13 +90,18 @@ class EmfWriter {
     void SetTextAlign(unsigned align);
     void SetTextColor(Rgb colour);
     void SetBkColor(Rgb colour);
-    void SetBkMode(unsigned mode);  // TRANSPARENT 1, OPAQUE 2
+    void SetBkMode(unsigned mode);        // TRANSPARENT 1, OPAQUE 2
+    void SetPolyFillMode(unsigned mode);  // ALTERNATE 1, WINDING 2
 
     // Drawing records; each widens the picture's bounds.
     void SetPixel(int x, int y, Rgb colour);
     void Rectangle(int left, int top, int right, int bottom);
     void Ellipse(int left, int top, int right, int bottom);
     void Polyline(const Point* points, int count);
+    // Closed polygons filled by the fill mode and outlined; counts[i] points each.
+    void PolyPolygon(const Point* points, const int* counts, int polygons);
+    // Polylines in the current pen, counts[i] points each.
+    void PolyPolyline(const Point* points, const int* counts, int lines);
     // UTF-16 text at a reference point; `advances` holds one advance per UTF-16 unit and `box`
     // the inclusive box the text covers, both from the caller's font metrics.
     void ExtTextOut(int x, int y, std::u16string_view text, const std::vector<int>& advances,
@@ -109,6 +123,9 @@ class EmfWriter {
     void PutInt(int value) { Put32(static_cast<std::uint32_t>(value)); }
     void PutColour(Rgb colour);
     void PutRect(const EmfRect& rect);
+    void PutPoints(const Point* points, int count, bool small);
+    void PolyRecord(EmfRecordType small, EmfRecordType large, const Point* points,
+                    const int* counts, int shapes, int fewest);
     void Patch32(std::size_t offset, std::uint32_t value);
     void Widen(const EmfRect& rect);
     void BoxRecord(EmfRecordType type, int left, int top, int right, int bottom);

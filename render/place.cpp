@@ -110,6 +110,12 @@ int QtCivilTime::OffsetSeconds(const SystemTime& civil) const {
     return static_cast<int>(local.secsTo(shown));
 }
 
+int QtCivilTime::OffsetAtUniversal(const SystemTime& universal) const {
+    const QDateTime instant(QDate(universal.year, universal.month, universal.day),
+                            QTime(universal.hour, universal.minute, universal.second), Qt::UTC);
+    return instant.isValid() ? zone_.offsetFromUtc(instant) : 0;
+}
+
 void ApplyPlace(ChartView& view, const Place& place) {
     view.longitude = -place.longitudeEast;
     view.placeCaption = true;

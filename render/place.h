@@ -42,6 +42,7 @@ class QtCivilTime final : public CivilTimeRule {
   public:
     explicit QtCivilTime(QTimeZone zone) : zone_(std::move(zone)) {}
     int OffsetSeconds(const SystemTime& civil) const override;
+    int OffsetAtUniversal(const SystemTime& universal) const override;
 
   private:
     QTimeZone zone_;

@@ -57,6 +57,7 @@ PlanisphereKit KitForView(const ChartView& view, double latitude, double dimmest
     kit.dimmestMagnitude = dimmestMagnitude;
     kit.paper = paper;
     kit.year = year;
+    kit.sky = view.sky;
     if (view.placeCaption)
         kit.place = Place{-view.longitude, view.zoneName,
                           QString::fromLatin1(view.placeName).toStdString()};
@@ -164,6 +165,14 @@ std::vector<std::string> PlanisphereFileNames(const std::string& path) {
     return {stem + "-1." + extension, stem + "-2." + extension};
 }
 
+void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title) {
+    pdf.setResolution(PdfDotsPerInch);
+    pdf.setCreator(QStringLiteral("Velquorran"));
+    pdf.setTitle(title);
+    pdf.setPageSize(QPageSize(PaperMillimetres(paper), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
 bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::string& error) {
     const std::vector<std::string> files = PlanisphereFileNames(path);
     if (files.empty()) {
@@ -181,11 +190,8 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(PdfDotsPerInch);
-        pdf.setCreator(QStringLiteral("Velquorran"));
-        pdf.setTitle(QCoreApplication::translate("Planisphere", "Velquorran planisphere"));
-        pdf.setPageSize(QPageSize(paper, QPageSize::Millimeter));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        SetUpPaperPdf(pdf, kit.paper,
+                      QCoreApplication::translate("Planisphere", "Velquorran planisphere"));
         QPainter painter;
         if (!painter.begin(&pdf)) {
             error =

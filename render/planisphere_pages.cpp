@@ -17,6 +17,7 @@
 #include "chart/label_placer.h"
 #include "chart/time_basis.h"
 #include "render/language.h"
+#include "render/planisphere_sky.h"
 
 namespace {
 
@@ -340,7 +341,9 @@ void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
     QPainterPath sky;
     sky.addEllipse(frame.pivot, g.rimRadius * Unit, g.rimRadius * Unit);
     painter.setClipPath(sky);
+    if (kit.sky.milkyWay) DrawWheelMilkyWay(painter, frame.pivot, g);
     DrawGrid(painter, frame);
+    if (kit.sky.boundaries) DrawWheelBoundaries(painter, frame.pivot, g);
     DrawEcliptic(painter, frame);
     DrawFigures(painter, frame);
     DrawStarsAndNames(painter, frame, kit.dimmestMagnitude);
@@ -360,18 +363,18 @@ void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
             "Planisphere",
             "Stars to magnitude %1; red lines: constellation figures; dashed: the ecliptic.")
             .arg(TextLocale().toString(kit.dimmestMagnitude, 'f', 1)));
-    const double next = TextLines(
-        painter, 12, below,
-        {KitText(QCoreApplication::translate(
-             "Planisphere",
-             "Cut along the thick outer circle. Pierce the pole (the cross in the middle) for "
-             "the paper fastener.")),
-         magnitude,
-         KitText(
-             QCoreApplication::translate(
-                 "Planisphere", "Dates are for %1; the ring serves other years to within a day.")
-                 .arg(kit.year))},
-        2.6);
+    std::vector<std::string> lines = {
+        KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Cut along the thick outer circle. Pierce the pole (the cross in the middle) for "
+            "the paper fastener.")),
+        magnitude,
+        KitText(QCoreApplication::translate(
+                    "Planisphere", "Dates are for %1; the ring serves other years to within a day.")
+                    .arg(kit.year))};
+    if (kit.sky.milkyWay || kit.sky.boundaries)
+        lines.insert(lines.begin() + 2, WheelSkyKey(kit.sky));
+    const double next = TextLines(painter, 12, below, lines, 2.6);
     ScaleBar(painter, 12, next + 2);
 }
 

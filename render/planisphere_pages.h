@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "chart/planisphere.h"
+#include "chart/sky_choice.h"
 #include "render/place.h"
 
 class QPainter;
+class QPdfWriter;
+class QString;
 
 enum class PaperSize { A4, Letter };
 
@@ -29,10 +32,11 @@ struct PlanisphereKit {
     double dimmestMagnitude = 5;  // the faintest star drawn
     PaperSize paper = PaperSize::A4;
     int year = 2025;  // the year whose dates and daylight-saving changes are printed
+    SkyLayers sky{};  // the wheel shows the Milky Way and the boundaries when these ask for them
 };
 
-// The kit for a chart's view (its place and time basis, as ApplyPlace left them) at `latitude`:
-// a view without a place gives local mean time.
+// The kit for a chart's view (its place and time basis, as ApplyPlace left them, and its sky
+// layers) at `latitude`: a view without a place gives local mean time.
 PlanisphereKit KitForView(const ChartView& view, double latitude, double dimmestMagnitude,
                           PaperSize paper, int year);
 
@@ -41,6 +45,10 @@ std::optional<PaperSize> ParsePaperSize(const std::string& text);
 
 // The page's size in millimetres.
 QSizeF PaperMillimetres(PaperSize paper);
+
+// Sets `pdf` up for pages of `paper` without margins, at 1200 dots per inch, with the program as
+// its creator and `title`.
+void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title);
 
 // The kit's geometry: its latitude on a wheel that fits the paper, its clock (the zone's standard
 // offset of the year, or local mean time) and longitude.

@@ -20,10 +20,14 @@ QColor ToQColor(Rgb colour) {
 }
 
 // A one-pixel line that leaves out its last point (GDI's LineTo rule) and meets other lines
-// squarely: the flat cap ends a line at its last point instead of half a pixel beyond it.
-QPen LinePen(Rgb colour, int width) {
-    return QPen(QBrush(ToQColor(colour)), std::max(1, width), Qt::SolidLine, Qt::FlatCap,
-                Qt::MiterJoin);
+// squarely: the flat cap ends a line at its last point instead of half a pixel beyond it. A
+// dotted pen draws one pixel in three; a null pen nothing.
+QPen LinePen(const Pen& pen) {
+    if (pen.style == PenStyle::None) return QPen(Qt::NoPen);
+    QPen line(QBrush(ToQColor(pen.colour)), std::max(1, pen.width), Qt::SolidLine, Qt::FlatCap,
+              Qt::MiterJoin);
+    if (pen.style == PenStyle::Dot) line.setDashPattern({1.0, 2.0});
+    return line;
 }
 
 // Devices whose output is shapes rather than pixels.
@@ -101,6 +105,8 @@ void QtSurface::Setup(const QFont& font) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setFont(font);
     vector_ = IsVectorEngine(painter_.paintEngine());
+    const QPaintDevice* measured = painter_.device();
+    widths_ = &WidthsOf(font, measured != nullptr ? measured->logicalDpiY() : 0);
 
     QPaintDevice* device = painter_.device();
     if (device != nullptr && !vector_) {
@@ -201,44 +207,6 @@ void QtSurface::SetTextAlign(unsigned align) {
     align_ = align;
 }
 
-// Text by its reference point (x, y). The cell is the advance width of the text by the font's
-// ascent + descent. Horizontally the point is its left edge (TA_LEFT), right edge (TA_RIGHT) or
-// middle (TA_CENTER); vertically its top (TA_TOP), bottom (TA_BOTTOM) or the baseline
-// (TA_BASELINE). The cell is filled with the background colour first, as GDI's opaque
-// background mode does. Catalogue texts are single bytes and are read as Latin-1.
-void QtSurface::TextOut(int x, int y, std::string_view text) {
-    Flush();
-    const QString string = QString::fromLatin1(text.data(), qsizetype(text.size()));
-    const QFontMetrics metrics = painter_.fontMetrics();
-    const int width = metrics.horizontalAdvance(string);
-    const int ascent = metrics.ascent();
-    const int height = ascent + metrics.descent();
-
-    constexpr unsigned TA_CENTER = 6, TA_BASELINE = 24;
-    int left = x;
-    if ((align_ & TA_CENTER) == TA_CENTER) {
-        left = x - width / 2;
-    } else if (align_ & TA_RIGHT) {
-        left = x - width;
-    }
-    int top = y;
-    if ((align_ & TA_BASELINE) == TA_BASELINE) {
-        top = y - ascent;
-    } else if (align_ & TA_BOTTOM) {
-        top = y - height;
-    }
-
-    painter_.fillRect(QRect(left, top, width, height), ToQColor(backgroundColour_));
-    painter_.setPen(ToQColor(textColour_));
-    painter_.drawText(QPoint(left, top + ascent), string);
-}
-
-// The advance TextOut gives the text's cell.
-int QtSurface::TextWidth(std::string_view text) {
-    return painter_.fontMetrics().horizontalAdvance(
-        QString::fromLatin1(text.data(), qsizetype(text.size())));
-}
-
 // Exactly the colour given, at one pixel. Outside the device nothing happens, as GDI clips.
 void QtSurface::SetPixel(int x, int y, Rgb colour) {
     if (imageBits_ != nullptr) {
@@ -259,7 +227,7 @@ void QtSurface::SetPixel(int x, int y, Rgb colour) {
 
 // Outline in the current pen, fill in the current brush (or none, for lines).
 void QtSurface::UseOutlineAndFill(bool fill) {
-    QPen pen = LinePen(pen_.colour, pen_.width);
+    QPen pen = LinePen(pen_);
     pen.setCosmetic(scale_ > 1);  // one device pixel on a high-density device
     painter_.setPen(pen);
     if (fill) {

@@ -21,6 +21,9 @@
 #include <QPainterPath>
 #include <QPoint>
 #include <QVector>
+#include <map>
+#include <mutex>
+#include <string>
 
 #include "chart/surface.h"
 
@@ -66,6 +69,8 @@ class QtSurface final : public Surface {
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void Polyline(const Point* points, int count) override;
+    void PolyPolygon(const Point* points, const int* counts, int polygons) override;
+    void PolyPolyline(const Point* points, const int* counts, int lines) override;
 
   private:
     void Setup(const QFont& font);
@@ -73,6 +78,9 @@ class QtSurface final : public Surface {
     void DrawBox(int left, int top, int right, int bottom, bool ellipse);
     void RasterEllipse(int left, int top, int right, int bottom);
     void FillRun(int x0, int x1, int y, const QColor& colour);
+    bool WriteLines(const Point* points, const int* counts, int lines);
+    bool WriteFill(const Point* points, const int* counts, int polygons);
+    void DrawShapes(const Point* points, const int* counts, int shapes, bool polygons);
 
     // Beside the GDI rules: on a raster device of a whole-number pixel ratio s above 1 (a
     // high-density screen) the surface works in logical pixels but draws its shapes in device
@@ -99,6 +107,14 @@ class QtSurface final : public Surface {
     // Pixels of one colour waiting to be drawn together.
     QVector<QPoint> pendingPixels_;
     QColor pendingColour_;
+
+    // Text widths measured so far in this font at this resolution (std::less<> finds a
+    // string_view without a copy), shared by every surface alike; emptied past MaxKeptWidths.
+    using TextWidths = std::map<std::string, int, std::less<>>;
+    static constexpr std::size_t MaxKeptWidths = 20000;
+    static std::mutex& WidthsLock();
+    static TextWidths& WidthsOf(const QFont& font, int dotsPerInch);
+    TextWidths* widths_ = nullptr;
 
     Pen pen_;
     Brush brush_{White};

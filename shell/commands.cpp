@@ -69,6 +69,7 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Go to Rising"), CommandGoToRising,
      false},  // enabled once something is found
     {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Go to Transit"), CommandGoToTransit, false},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Tonight..."), CommandTonight},
     {Kind::Separator},
     {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Night Mode"), CommandNightMode, true, -1, true},
     {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Smooth Drawing"), CommandSmoothDrawing, true, -1,
@@ -207,6 +208,8 @@ CommandOutcome DispatchCommand(int command) {
             return {CommandAction::NightMode};
         case CommandSmoothDrawing:
             return {CommandAction::SmoothDrawing};
+        case CommandTonight:
+            return {CommandAction::Tonight};
         default:
             return {};  // the dismissed menu (0), the letter headers (40022), anything else
     }

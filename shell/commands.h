@@ -66,6 +66,7 @@ enum MenuCommand : int {
     CommandNightMode = 40050,
     CommandSmoothDrawing = 40051,
     CommandMakePlanisphere = 40120,  // Print > Make Planisphere...: the star wheel and mask
+    CommandTonight = 40130,          // Tonight...: the panel of the night's times and sights
 };
 
 // One row of the popup menu's table. Submenus open with SubmenuBegin and close with SubmenuEnd.
@@ -101,6 +102,7 @@ enum class CommandAction {
     GoToTransit,               // set the picker to the found object's next transit
     NightMode,                 // switch the night look, remember it, repaint
     SmoothDrawing,             // switch smooth drawing, remember it, repaint
+    Tonight,                   // open (or bring forward) the Tonight panel
 };
 
 struct CommandOutcome {

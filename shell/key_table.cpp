@@ -5,6 +5,7 @@
 #include "shell/commands.h"
 #include "shell/getting_started.h"
 #include "shell/preferences.h"
+#include "shell/sky_menu.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandSettings, "Ctrl+L"},          // the latitude
     {CommandNightMode, "Ctrl+Shift+N"},
     {CommandFind, "Ctrl+F"},
+    {CommandTonight, "Ctrl+T"},
     {CommandPrecisePositions, "Ctrl+Shift+P"},
     {CommandShowAllConstellations, "Ctrl+K"},
     {CommandHideAllConstellations, "Ctrl+Shift+K"},
@@ -30,6 +32,11 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandSouthWest, "Ctrl+1"},
     {CommandWest, "Ctrl+4"},
     {CommandNorthWest, "Ctrl+7"},
+    {CommandMilkyWay, "Ctrl+Shift+W"},
+    {CommandBoundaries, "Ctrl+Shift+B"},
+    {CommandEcliptic, "Ctrl+Shift+E"},
+    {CommandEquator, "Ctrl+Shift+R"},
+    {CommandAltAzGrid, "Ctrl+Shift+G"},
 };
 
 }  // namespace

@@ -31,23 +31,14 @@ constexpr LabelItem LabelItems[] = {
     {QT_TRANSLATE_NOOP("LabelsMenu", "Legend"), "legend", &ChartLabels::legend},
 };
 
-QString Key(const LabelItem& item) {
-    return QStringLiteral("labels/") + QString::fromLatin1(item.key);
-}
-
 }  // namespace
 
 ChartLabels ReadLabelChoice() {
-    const QSettings settings = UserSettings();
-    ChartLabels labels;
-    for (const LabelItem& item : LabelItems)
-        labels.*item.flag = settings.value(Key(item), false).toBool();
-    return labels;
+    return ReadFlags<ChartLabels>("labels", LabelItems);
 }
 
 void WriteLabelChoice(const ChartLabels& labels) {
-    QSettings settings = UserSettings();
-    for (const LabelItem& item : LabelItems) settings.setValue(Key(item), labels.*item.flag);
+    WriteFlags("labels", LabelItems, labels);
 }
 
 QMenu* AddLabelsMenu(QMenu* popup, ChartLabels& labels, std::function<void()> changed) {

@@ -35,6 +35,7 @@
 #include "shell/print_export.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_objects.h"
+#include "shell/sky_menu.h"
 #include "shell/time_controls.h"
 
 namespace {
@@ -113,6 +114,8 @@ MainWindow::MainWindow() {
     FillLetterSubmenus(menu_);
     labels_ = ReadLabelChoice();
     AddLabelsMenu(menu_.menu, labels_, [this] { Repaint(); });
+    sky_ = ReadSkyChoice();
+    AddSkyMenu(menu_.menu, sky_);
     LoadPreferences();
     AddPreferenceItems(menu_.menu);
     AddGettingStartedItem(menu_.menu);
@@ -171,6 +174,7 @@ void MainWindow::RunPlaceCommand() {
 ChartView MainWindow::WindowView() const {
     ChartView view = ViewFromSettings();
     view.labels = labels_;
+    view.sky = sky_;
     if (place_) ApplyPlace(view, *place_);
     return view;
 }
@@ -520,7 +524,7 @@ void MainWindow::ExecuteCommand(int command) {
         Repaint();  // the page's pictures were chart passes of their own
         return;
     }
-    if (ApplyPreferenceCommand(menu_.menu, command)) {
+    if (ApplyPreferenceCommand(menu_.menu, command) || ApplySkyCommand(menu_.menu, sky_, command)) {
         Repaint();
         return;
     }
@@ -567,6 +571,9 @@ void MainWindow::ExecuteCommand(int command) {
             return;
         case CommandAction::SmoothDrawing:
             SetDisplayPreferences({display_.night, !display_.smooth});
+            return;
+        case CommandAction::Tonight:
+            ShowTonightPanel();
             return;
     }
 }

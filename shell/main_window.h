@@ -24,6 +24,7 @@
 class QDateTimeEdit;
 class QScrollBar;
 class TimeControls;
+class TonightPanel;
 
 // The window's texts in English; the window shows them through MainWindow::tr().
 inline constexpr const char* MainWindowTitle =
@@ -129,6 +130,7 @@ class MainWindow : public QWidget, public ChartWindow {
     RiseTransitSet foundTimes_;
     std::string foundText_;
     ChartLabels labels_;  // the Labels submenu's choice, remembered between runs
+    SkyLayers sky_;       // the Sky submenu's choice, remembered between runs
 
     // Beside the original window: the keyboard (main_window_keys.cpp) and the night look and
     // smooth drawing (main_window_looks.cpp).
@@ -166,4 +168,15 @@ class MainWindow : public QWidget, public ChartWindow {
     std::optional<Place> place_;
     std::optional<Place> startPlace_;  // as read at start-up; compared at shut-down
     TimeControls* time_ = nullptr;
+
+    // The Tonight panel (main_window_find.cpp): opened by its command, beside the window.
+  public:
+    void ShowTonightPanel();
+    TonightPanel* tonightPanel() const { return tonight_; }
+    // Sets the picker to `at` and, given an object, finds it as Find does (ring and readout).
+    void ShowFoundAt(const std::optional<FoundObject>& object, const SystemTime& at);
+
+  private:
+    void SetPickerClock(const SystemTime& at);
+    TonightPanel* tonight_ = nullptr;
 };

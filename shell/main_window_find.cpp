@@ -1,6 +1,7 @@
 // The main window's side of finding objects: the Find command and its shortcut, the found
 // object's mark and readout after every pass, the commands that move the chart to its next
-// rising or transit, and the nearest object named when no hot spot holds the pointer.
+// rising or transit, the nearest object named when no hot spot holds the pointer, and the Tonight
+// panel, whose rows find their objects.
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include "shell/commands.h"
 #include "shell/find_dialog.h"
 #include "shell/main_window.h"
+#include "shell/tonight_panel.h"
 
 // The index is built on first use, from the catalogues loaded at start-up.
 void MainWindow::RunFindCommand() {
@@ -43,9 +45,27 @@ void MainWindow::UpdateFound(QPainter& painter) {
 void MainWindow::GoToFoundEvent(bool transit) {
     const std::optional<SystemTime>& at = transit ? foundTimes_.transit : foundTimes_.rising;
     if (!found_ || !at) return;
-    // The picker's own time spec: with a place it holds the place's clock as plain UTC fields.
-    picker_->setDateTime(QDateTime(QDate(at->year, at->month, at->day),
-                                   QTime(at->hour, at->minute, at->second), picker_->timeSpec()));
+    SetPickerClock(*at);
+}
+
+// The picker's own time spec: with a place it holds the place's clock as plain UTC fields.
+void MainWindow::SetPickerClock(const SystemTime& at) {
+    picker_->setDateTime(QDateTime(QDate(at.year, at.month, at.day),
+                                   QTime(at.hour, at.minute, at.second), picker_->timeSpec()));
+}
+
+void MainWindow::ShowFoundAt(const std::optional<FoundObject>& object, const SystemTime& at) {
+    if (!index_) index_ = std::make_unique<ObjectIndex>(ObjectIndex::Build());
+    if (object) found_ = object;
+    SetPickerClock(at);
+    Repaint();
+}
+
+// The panel is made on first use and follows the window from then on; the command shows it again
+// when it was closed and brings it forward.
+void MainWindow::ShowTonightPanel() {
+    if (!tonight_) tonight_ = new TonightPanel(*this);
+    tonight_->Open();
 }
 
 // Off every hot spot: the nearest object drawn within reach, else what was found, else nothing.

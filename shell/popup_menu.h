@@ -31,3 +31,6 @@ QAction* FindCommandAction(const QMenu* menu, int command);
 
 // Sets the check mark of constellation `row`'s item, in the row's submenu, to its shown flag.
 void UpdateConstellationCheck(int row);
+
+// Shows the command's key from the key table beside its item, if it has one.
+void ShowCommandKeys(QAction* action, int command);

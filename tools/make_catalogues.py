@@ -6,14 +6,17 @@ Sources, in catalog/sources/ (see its README.md for their origin and licences):
   withdrawn.tsv              the 14 catalogue numbers kept for withdrawn objects
   messier.json               the Messier objects
   constellations.lines.json  stick figures as GeoJSON MultiLineStrings
+  milkyway.outline.json      the Milky Way's outline in five brightness steps
+  constellations.bounds.json the IAU constellation boundaries
 
-Outputs, in OUTPUT_DIR: stars.txt, constellations.txt, deepsky.txt, and designations.txt (the
-Bayer and Flamsteed designations of the stars that stars.txt names by their proper names).
+Outputs, in OUTPUT_DIR: stars.txt, constellations.txt, deepsky.txt, designations.txt (the
+Bayer and Flamsteed designations of the stars that stars.txt names by their proper names), and
+milkyway.txt and boundaries.txt (the outlines of the sky, made by make_sky_outlines.py).
 Every line ends CR LF; each text ends at a line beginning with '%'.
 
 Usage:
   tools/make_catalogues.py [--data-dir DIR] [--bsc5 F] [--withdrawn F] [--messier F]
-                           [--lines F] OUTPUT_DIR
+                           [--lines F] [--milkyway F] [--bounds F] OUTPUT_DIR
 
 Any check that fails (a figure vertex with no star within 10 arcseconds, a figure over 41
 points, a count that is not what the catalogue must hold) stops the run with a message on
@@ -27,6 +30,8 @@ import math
 import os
 import re
 import sys
+
+import make_sky_outlines
 
 MAX_STAR_NUMBER = 9110
 MAX_FIGURE_POINTS = 41
@@ -351,11 +356,13 @@ def main(argv):
     default_data = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "catalog",
                                 "sources")
     parser.add_argument("--data-dir", default=default_data,
-                        help="folder holding the four sources (default: catalog/sources)")
+                        help="folder holding the sources (default: catalog/sources)")
     parser.add_argument("--bsc5", help="bsc5-short.json (default: in --data-dir)")
     parser.add_argument("--withdrawn", help="withdrawn.tsv (default: in --data-dir)")
     parser.add_argument("--messier", help="messier.json (default: in --data-dir)")
     parser.add_argument("--lines", help="constellations.lines.json (default: in --data-dir)")
+    parser.add_argument("--milkyway", help="milkyway.outline.json (default: in --data-dir)")
+    parser.add_argument("--bounds", help="constellations.bounds.json (default: in --data-dir)")
     parser.add_argument("output_dir", help="folder to write the four texts into")
     args = parser.parse_args(argv)
 
@@ -371,8 +378,13 @@ def main(argv):
                 source(args.lines, "constellations.lines.json"), rows, measured),
             "deepsky.txt": deepsky_text(source(args.messier, "messier.json")),
             "designations.txt": designations_text(displaced),
+            "milkyway.txt": make_sky_outlines.milkyway_text(
+                source(args.milkyway, "milkyway.outline.json")),
+            "boundaries.txt": make_sky_outlines.boundaries_text(
+                source(args.bounds, "constellations.bounds.json")),
         }
-    except (CatalogueError, OSError, ValueError, KeyError) as error:
+    except (CatalogueError, make_sky_outlines.OutlineError, OSError, ValueError,
+            KeyError) as error:
         print(f"make_catalogues: {error}", file=sys.stderr)
         return 1
     os.makedirs(args.output_dir, exist_ok=True)

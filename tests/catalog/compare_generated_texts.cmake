@@ -6,7 +6,8 @@ execute_process(COMMAND "${PYTHON}" "${GENERATOR}" --data-dir "${SOURCES}" "${OU
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "make_catalogues.py failed (${status})")
 endif()
-foreach(text stars.txt constellations.txt deepsky.txt designations.txt)
+foreach(text stars.txt constellations.txt deepsky.txt designations.txt milkyway.txt
+             boundaries.txt)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUTPUT}/${text}"
                             "${COMMITTED}/${text}"
                     RESULT_VARIABLE differs)

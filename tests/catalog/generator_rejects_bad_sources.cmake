@@ -33,3 +33,11 @@ expect_refusal(figure_too_large constellations.lines.json "[2.0969,29.0904]]"
                "[2.0969,29.0904]${extra}]" "more than 41")
 # A Messier object missing.
 expect_refusal(object_missing messier.json "\"M\": \"M110\"" "\"M\": \"M111\"" "M1 to M110")
+# A Milky Way point moved 50 degrees north, far from the galactic equator.
+expect_refusal(milky_way_off_the_band milkyway.outline.json "[97.804,34.571]" "[97.804,84.571]"
+               "galactic")
+# Andromeda's boundary given a corner its neighbour does not share: the boundaries no longer
+# share out the sky.
+expect_refusal(boundary_not_shared constellations.bounds.json
+               "[-15.5347,35.1682],[-15.6571,53.168]"
+               "[-15.5347,35.1682],[-10.0,45.0],[-15.6571,53.168]" "whole sky")

@@ -56,6 +56,7 @@ TEST_F(ChartLabelsTest, NoTextCoversAnotherOverRandomSkies) {
                               int(uniform(0, 24)),      int(uniform(0, 60)), 0, 0};
         ChartView view{45.0 * int(uniform(0, 8)), uniform(1.0, 6.5)};
         view.labels = {true, scene % 3 == 0, scene % 3 != 0, true, true, scene % 2 == 0};
+        view.sky.grid = scene % 4 == 1;  // its numbers are drawn first, before the compass
         const auto mode = static_cast<ChartMode>(scene % 3);
         const ChartPassResult pass = RunChartPass(
             FixedChartWindow(surface.horizontalResolution, surface.verticalResolution, time),
@@ -68,9 +69,9 @@ TEST_F(ChartLabelsTest, NoTextCoversAnotherOverRandomSkies) {
                                   box.bottom <= legend.bottom;
             if (!inLegend) texts.push_back(box);
         }
-        // The compass labels and the captions come first; on a small surface they may meet each
-        // other, but no name may meet any of them.
-        const std::size_t fixed = 8 + (mode == ChartScreen ? 2 : 3);
+        // The grid's numbers, the compass labels and the captions come first; on a small surface
+        // they may meet each other, but no name may meet any of them.
+        const std::size_t fixed = (view.sky.grid ? 10 : 0) + 8 + (mode == ChartScreen ? 2 : 3);
         names += int(texts.size() - fixed);
         for (std::size_t i = fixed; i < texts.size(); ++i) {
             EXPECT_FALSE(view.labels.legend && Meet(texts[i], legend))

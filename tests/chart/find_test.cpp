@@ -4,9 +4,13 @@
 
 #include <cmath>
 
+#include "astro/calendar.h"
+#include "astro/precise.h"
 #include "catalog/loaders.h"
+#include "chart/almanac.h"
 #include "chart/nearest_object.h"
 #include "chart/rise_set.h"
+#include "chart/time_basis.h"
 #include "chart_fixture.h"
 
 namespace {
@@ -77,9 +81,11 @@ TEST_F(FindTest, NamesCompletionAndCloseMatches) {
     EXPECT_EQ(index.Label(Named("HR 3")), "33 Psc");
 }
 
-// Each event found lies on the chart's own altitude: the rising and setting within 0.01 degree of
-// the horizon, with the altitude changing sign across them; the transit higher than half an hour
-// before and after it (the Moon's own motion moves its highest point off the meridian). The
+// Each event found lies on the chart's own altitude at the almanac's altitude of the event: the
+// Sun's centre at -50', a star's or a planet's at -34', the Moon's at its parallax less its
+// semidiameter and 34' (seen from the Earth's centre, as the model places it); the altitude
+// crosses it there, within 0.01 degree. The transit is on the meridian, and higher than half an
+// hour before and after it (the Moon's own motion moves its highest point off the meridian). The
 // bodies move between trials, and the chart's instant is restored afterwards.
 TEST_F(FindTest, RisingTransitAndSettingOnTheChartsAltitude) {
     const struct {
@@ -99,6 +105,12 @@ TEST_F(FindTest, RisingTransitAndSettingOnTheChartsAltitude) {
         auto altitude = [&](const SystemTime& t, long long s) {
             return FoundPlace(object, AddSeconds(t, s), view, row.latitude).altitude;
         };
+        auto eventAltitude = [&](const SystemTime& t) {
+            if (object == FoundObject{FoundKind::Body, SunRow}) return SunEventAltitude;
+            if (object != FoundObject{FoundKind::Body, MoonRow}) return PointEventAltitude;
+            const double day = t.day + DecimalHours(t.hour, t.minute, t.second) / 24;
+            return MoonEventAltitude(MoonDistanceKm(JulianDate(t.year, t.month, day)), false);
+        };
         const RiseTransitSet times = NextRiseTransitSet(object, row.from, view, row.latitude);
         double sunRa = 0, sunDec = 0, expectedRa = 0;
         GetBodyPosition(SunRow, sunRa, sunDec);
@@ -107,13 +119,37 @@ TEST_F(FindTest, RisingTransitAndSettingOnTheChartsAltitude) {
         EXPECT_EQ(sunRa, expectedRa);
         ASSERT_TRUE(times.rising && times.setting && times.transit);
         for (const SystemTime& event : {*times.rising, *times.setting}) {
-            EXPECT_LT(std::fabs(altitude(event, 0)), 0.01) << IsoTime(event);
-            EXPECT_LT(altitude(event, -60) * altitude(event, 60), 0) << IsoTime(event);
+            const double h0 = eventAltitude(event);
+            EXPECT_LT(std::fabs(altitude(event, 0) - h0), 0.01) << IsoTime(event);
+            EXPECT_LT((altitude(event, -60) - h0) * (altitude(event, 60) - h0), 0)
+                << IsoTime(event);
         }
-        EXPECT_GT(altitude(*times.rising, 60), 0);
-        EXPECT_LT(altitude(*times.setting, 60), 0);
+        EXPECT_GT(altitude(*times.rising, 60), eventAltitude(*times.rising));
+        EXPECT_LT(altitude(*times.setting, 60), eventAltitude(*times.setting));
         const double top = altitude(*times.transit, 0);
         EXPECT_GE(top, std::max(altitude(*times.transit, -1800), altitude(*times.transit, 1800)));
+        const double azimuth = FoundPlace(object, *times.transit, view, row.latitude).azimuth;
+        EXPECT_LT(std::fabs(std::sin(azimuth * 3.14159265358979 / 180)), 0.002);  // the meridian
+    }
+}
+
+// A star whose highest point clears its rising altitude by 0.002 degree is up for about seven
+// minutes, less than the scan's step: both events are found, around its transit. By 0.002 degree
+// short of it, it never rises. (Sirius at its J2000 place, as the model keeps it.)
+TEST_F(FindTest, AStarUpForMinutesIsFound) {
+    const double grazingLatitude = 90.0 - 16.71611111111 + HorizonRefraction;
+    const FoundObject sirius = Named("Sirius");
+    for (const double margin : {0.002, -0.002}) {
+        SCOPED_TRACE(margin);
+        const RiseTransitSet times =
+            NextRiseTransitSet(sirius, Evening, ChartView{}, grazingLatitude - margin);
+        EXPECT_EQ(times.neverRises, margin < 0);
+        ASSERT_EQ(times.rising.has_value(), margin > 0);
+        if (margin < 0) continue;
+        ASSERT_TRUE(times.setting && times.transit);
+        EXPECT_NEAR(SecondsBetween(*times.rising, *times.setting), 450, 150);
+        EXPECT_NEAR(SecondsBetween(*times.rising, *times.transit),
+                    SecondsBetween(*times.transit, *times.setting), 2);
     }
 }
 

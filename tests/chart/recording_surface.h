@@ -19,7 +19,11 @@ class RecordingSurface : public Surface {
     TextMetrics GetTextMetrics() override { return metrics; }
     int HorizontalResolution() override { return horizontalResolution; }
     int VerticalResolution() override { return verticalResolution; }
-    void SelectPen(const Pen& pen) override { Add("SelectPen", pen.colour, pen.width); }
+    void SelectPen(const Pen& pen) override {
+        if (pen.style == PenStyle::Solid) return Add("SelectPen", pen.colour, pen.width);
+        Add("SelectPen", pen.colour, pen.width,
+            std::string_view(pen.style == PenStyle::Dot ? "dot" : "none"));
+    }
     void SelectBrush(const Brush& brush) override { Add("SelectBrush", brush.colour); }
     void SetTextColor(Rgb colour) override { Add("SetTextColor", colour); }
     void SetBkColor(Rgb colour) override { Add("SetBkColor", colour); }
@@ -37,6 +41,18 @@ class RecordingSurface : public Surface {
             line += Text(points[i].y);
         }
         Add("Polyline", std::string_view(line));
+    }
+    // "PolyPolygon(x,y;x,y;x,y|x,y;...)": the polygons apart by '|'.
+    void PolyPolygon(const Point* points, const int* counts, int polygons) override {
+        std::string text;
+        for (int p = 0, at = 0; p < polygons; at += counts[p++]) {
+            if (p) text += '|';
+            for (int i = 0; i < counts[p]; ++i) {
+                if (i) text += ';';
+                text += Text(points[at + i].x) + ',' + Text(points[at + i].y);
+            }
+        }
+        Add("PolyPolygon", std::string_view(text));
     }
 
   private:

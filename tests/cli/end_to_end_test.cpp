@@ -1,23 +1,10 @@
 // velquorran-chart run as a user runs it, through the shell with the program as $0: the exit
 // status (0 done, 1 not written, 2 bad options), what it says, and the file it leaves.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "shell_row.h"
 
 TEST(EndToEnd, StatusMessagesAndFiles) {
     const QString at = " --latitude 51.5 --time 2024-01-15T21:00:00 ";
-    const struct {
-        QString shell;
-        int status;
-        const char* out;  // part of the standard output, and of its error output
-        const char* err;
-        const char* file;  // the one file written; none when empty
-        int offset;        // and the bytes it holds there
-        QByteArray magic;
-    } rows[] = {
+    const ShellRow rows[] = {
         {"\"$0\"" + at + "--size 640x480 -o chart.png", 0, "", "", "chart.png", 12,
          QByteArray("IHDR\0\0\x02\x80\0\0\x01\xe0", 12)},
         {"\"$0\"" + at + "-o chart.SVG", 0, "", "", "chart.SVG", 0, "<?xml"},
@@ -54,22 +41,5 @@ TEST(EndToEnd, StatusMessagesAndFiles) {
          ""},
         {"\"$0\" --list --latitude 10 >&-", 1, "", "Bad file descriptor", "", 0, ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.shell.toStdString());
-        QTemporaryDir folder;
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start("/bin/sh", {"-c", row.shell, VELQUORRAN_CHART});
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QString out = process.readAllStandardOutput(), err = process.readAllStandardError();
-        EXPECT_EQ(process.exitCode(), row.status) << err.toStdString();
-        EXPECT_TRUE(out.contains(row.out)) << out.left(300).toStdString();
-        EXPECT_TRUE(err.contains(row.err) && (*row.err != '\0' || err.isEmpty()))
-            << err.toStdString();
-        const QStringList entries = QDir(folder.path()).entryList(QDir::Files | QDir::System);
-        EXPECT_EQ(entries.join(' '), QString(row.file).replace("pipe", "pipe taken.png"));
-        QFile file(folder.filePath(row.file));
-        EXPECT_TRUE(row.magic.isEmpty() || (file.open(QIODevice::ReadOnly) &&
-                                            file.readAll().mid(row.offset).startsWith(row.magic)));
-    }
+    for (const ShellRow& row : rows) CheckShellRow(row);
 }

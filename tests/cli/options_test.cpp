@@ -26,6 +26,8 @@ std::string Describe(const ParseResult& r) {
     if (l != ChartLabels{})
         s << " labels " << l.stars << l.constellations << l.allConstellations << l.bodies
           << l.deepSky << l.legend;
+    const SkyLayers& k = o.sky;
+    if (k.Any()) s << " sky " << k.milkyWay << k.boundaries << k.ecliptic << k.equator << k.grid;
     if (o.longitudeEast) s << " lon " << *o.longitudeEast;
     if (o.timeNow || !o.zone.empty() || !o.place.empty())
         s << " now " << o.timeNow << " zone " << o.zone << " place " << o.place;
@@ -60,6 +62,14 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--zone="}, "!--zone needs a name"},
         {{"--precise", "--list"},
          "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  precise"},
+        {{"--list", "--sky", "grid,milky-way"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  sky 10001"},
+        {{"--list", "--sky=equator,boundaries,ecliptic"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  sky 01110"},
+        {{"--list", "--sky", "all", "--sky", "none"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900 "},
+        {{"--list", "--sky", "ecliptic,all"},
+         "lat 999 mag 4.4 facing 180 figures 0 flags 0010 1200x900  sky 11111"},
         // clang-format off
         {{}, "!nothing to do"}, {{"--list", "--latitude", "90.01"}, "!--latitude"},
         {{"--list", "--latitude", "30,5"}, "!--latitude"},
@@ -82,6 +92,9 @@ TEST(ParseOptions, GoodAndBadCommandLines) {
         {{"--list", "--deep-sky=yes"}, "!takes no value"}, {{"--find="}, "!--find needs a name"},
         {{"--list", "--deep-sky=yes"}, "!takes no value"},
         {{"--list", "--labels", "stars,,planets"}, "!--labels"},
+        {{"--list", "--sky", "milky-way,"}, "!--sky must be"},
+        {{"--list", "--sky", "milkyway"}, "!--sky must be"},
+        {{"--list", "--sky", ""}, "!--sky must be"}, {{"--list", "--sky"}, "!needs a value"},
         {{"--planisphere", "-o", "kit.emf"}, "!.pdf, .svg or .png"},
         {{"--planisphere", "--list"}, "!.pdf, .svg or .png"},
         {{"--page", "A5", "-o", "kit.pdf"}, "!--page must be A4 or Letter"},

@@ -62,9 +62,12 @@ TEST_F(AppTest, FindRingsTheObjectAndMovesTheChartToItsRisingAndTransit) {
     window.ExecuteCommand(CommandGoToTransit);
     ASSERT_TRUE(Repainted());
     EXPECT_NE(window.foundText().find("(S)"), std::string::npos) << window.foundText();
+    // At its rising by the almanac's convention the star stands just below the chart's horizon,
+    // lifted into view by refraction: the readout says it is on the horizon.
     window.ExecuteCommand(CommandGoToRising);
     ASSERT_TRUE(Repainted());
-    EXPECT_NE(window.foundText().find("altitude 0.0"), std::string::npos) << window.foundText();
+    EXPECT_EQ(window.foundText().rfind("Betelgeuse: on the horizon, azimuth ", 0), 0u)
+        << window.foundText();
 }
 
 }  // namespace

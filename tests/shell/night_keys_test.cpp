@@ -5,6 +5,8 @@
 #include "render/chart_export.h"
 #include "render/qt_surface.h"
 #include "shell/key_table.h"
+#include "shell/tonight_panel.h"
+#include "shell/sky_menu.h"
 
 namespace {
 
@@ -21,11 +23,13 @@ std::string GlaringPixel(const QImage& picture) {
 }
 
 // Night mode by its key, remembered for the next window: the chart with figures, deep-sky
-// objects, every label and the legend, the controls, the menu, the dialogs and a renderer picture
-// hold no green or blue light.
+// objects, every label, every sky layer and the legend, the controls, the menu, the dialogs, a
+// renderer picture and the Tonight panel hold no green or blue light.
 TEST_F(AppTest, NightLookHoldsNoGreenOrBlueLight) {
     const ChartLabels everyLabel{true, true, true, true, true, true};
+    const SkyLayers everyLayer{true, true, true, true, true};
     WriteLabelChoice(everyLabel);
+    WriteSkyChoice(everyLayer);
     OpenWindow();
     QTest::keyClick(window_->picker(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     window_.reset();
@@ -48,12 +52,19 @@ TEST_F(AppTest, NightLookHoldsNoGreenOrBlueLight) {
     ExportJob job{900, 700, ChartScreen, window, RendererFont()};
     job.pens = NightChartPens();  // as velquorran-chart --night
     job.view.labels = everyLabel;
+    job.view.sky = everyLayer;
     QBuffer png;
     std::string error;
     ASSERT_TRUE(png.open(QIODevice::WriteOnly) && WritePngChart(png, job, error));
     pictures.emplace_back("renderer", QImage::fromData(png.data()));
+    window.picker()->setDateTime(QDateTime(QDate(2026, 12, 10), QTime(21, 0)));
+    window.ExecuteCommand(CommandTonight);  // its first timed row highlighted, with the focus
+    QApplication::setActiveWindow(window.tonightPanel());
+    window.tonightPanel()->rows()->setFocus();
+    pictures.emplace_back("tonight", window.tonightPanel()->grab().toImage());
     for (const auto& [name, picture] : pictures) EXPECT_EQ(GlaringPixel(picture), "") << name;
     WriteLabelChoice({});
+    WriteSkyChoice({});
 }
 
 // Every row of the key table carries out its command with the focus on the picker, the

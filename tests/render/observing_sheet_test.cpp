@@ -1,0 +1,55 @@
+// The observing sheet: a whole night's rows fit one page of either paper, with a box to tick for
+// each planet and each row of the list. (The renderer's tests write it as a PDF.)
+#include "render/observing_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "catalog/loaders.h"
+#include "chart/tonight_text.h"
+#include "render/place.h"
+#include "tests/fresh_state.h"
+
+namespace {
+
+using ObservingSheetTest = FreshState;
+
+// Boxes to tick: squares of 3 mm (15 pixels at a fifth of a millimetre) with a dark top and left
+// edge and a white inside, counted by their top left corners on the page's left margin.
+int TickBoxes(const QImage& page, int left) {
+    auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    int boxes = 0;
+    for (int y = 1; y + 15 < page.height(); ++y) {
+        bool box = dark(left, y) && !dark(left, y - 1) && !dark(left + 7, y + 7);
+        for (int i = 0; i < 13 && box; ++i) box = dark(left, y + i) && dark(left + i, y);
+        boxes += box;
+    }
+    return boxes;
+}
+
+TEST_F(ObservingSheetTest, AFullNightFitsOnePageWithABoxForEachRow) {
+    LoadAllCatalogues();
+    ChartView view;
+    ApplyPlace(view, Place{-0.1275, "Europe/London", "London"});
+    const ObjectIndex index = ObjectIndex::Build();
+    Tonight tonight = ComputeTonight({2026, 12, 4, 10, 21, 0, 0, 0}, view, 51.5072, index);
+    // The longest the night's rows can be: all seven planets and twenty rows, two dark windows.
+    while (tonight.planets.size() < 7) tonight.planets.push_back(tonight.planets.front());
+    while (tonight.worthALook.size() < 20) tonight.worthALook.push_back(tonight.worthALook.front());
+    tonight.darkWindows.push_back(tonight.darkWindows.front());
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        const ObservingSheet sheet{tonight, view, 51.5072, paper};
+        const QSizeF size = PaperMillimetres(paper) * SheetUnitsPerMm;
+        QImage page(size.toSize() / 2, QImage::Format_RGB32);  // a fifth of a millimetre a pixel
+        QPainter painter(&page);
+        painter.scale(0.5, 0.5);
+        const double bottom = PaintObservingSheet(painter, sheet);
+        painter.end();
+        EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
+        EXPECT_EQ(TickBoxes(page, 60), 27);
+    }
+}
+
+}  // namespace
