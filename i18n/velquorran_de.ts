@@ -402,6 +402,26 @@
         <source>star magnitudes:</source>
         <translation>Sternhelligkeiten (mag):</translation>
     </message>
+    <message>
+        <source>Milky Way</source>
+        <translation>Milchstraße</translation>
+    </message>
+    <message>
+        <source>constellation boundary</source>
+        <translation>Sternbildgrenze</translation>
+    </message>
+    <message>
+        <source>ecliptic</source>
+        <translation>Ekliptik</translation>
+    </message>
+    <message>
+        <source>celestial equator</source>
+        <translation>Himmelsäquator</translation>
+    </message>
+    <message>
+        <source>altitude and azimuth grid</source>
+        <translation>Höhen- und Azimutgitter</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -664,7 +684,27 @@
         <translation>nichts zu tun: geben Sie -o DATEI, --list oder --find NAME an</translation>
     </message>
     <message>
-        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)
+        <source>--tonight cannot go with --planisphere: give one of them</source>
+        <translation>--tonight geht nicht zusammen mit --planisphere: geben Sie eines davon an</translation>
+    </message>
+    <message>
+        <source>--tonight cannot go with --list or --find: give one of them</source>
+        <translation>--tonight geht nicht zusammen mit --list oder --find: geben Sie eines davon an</translation>
+    </message>
+    <message>
+        <source>--tonight&apos;s sheet is printed: it cannot go with --night</source>
+        <translation>das Blatt von --tonight wird gedruckt: es geht nicht zusammen mit --night</translation>
+    </message>
+    <message>
+        <source>--tonight writes its observing sheet as a PDF: -o FILE.pdf, not %1</source>
+        <translation>--tonight schreibt sein Beobachtungsblatt als PDF: -o DATEI.pdf, nicht %1</translation>
+    </message>
+    <message>
+        <source>--sky must be all, none, or some of milky-way, boundaries, ecliptic, equator, grid separated by commas, not %1</source>
+        <translation>--sky muss all, none oder durch Kommas getrennt einige von milky-way, boundaries, ecliptic, equator, grid sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)
 Draws the sky above the horizon for a latitude and an instant, as a disc.
 
   --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the
@@ -689,6 +729,10 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --labels LIST      names on the chart: all, none, or some of stars,
                      constellations, all-constellations, planets, deep-sky,
                      legend separated by commas; default none
+  --sky LIST         the sky&apos;s own lines and shapes under the stars: all, none, or
+                     some of milky-way, boundaries, ecliptic, equator, grid
+                     separated by commas; also on the planisphere&apos;s wheel
+                     (milky-way, boundaries); default none
   --night            red on black, for eyes adapted to the dark
   -o FILE            write the chart to FILE: %1
   --list             list what is above the horizon: label, altitude and azimuth
@@ -703,16 +747,20 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --planisphere      with -o: a printable planisphere for the latitude, place and
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
-  --page SIZE        paper of the planisphere: A4 (default) or Letter
+  --page SIZE        paper of the planisphere or the sheet: A4 (default) or Letter
+  --tonight          the night of --time: sunset, twilight, dawn, the Moon, the
+                     dark window, the planets and a list worth a look, as a
+                     header line and tab-separated rows; with -o FILE.pdf a
+                     one-page observing sheet
   --language CODE    language of the texts and messages: %2
                      (default: the system&apos;s, from LANGUAGE, LC_ALL,
                      LC_MESSAGES and LANG)
   --help             show this text
 
-Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
-options or a name --find does not know.
+Exit status: 0 done, 1 the chart, the sheet or the standard output could not be
+written, 2 bad options or a name --find does not know.
 </source>
-        <translation>Aufruf: velquorran-chart [Optionen] (-o DATEI | --list | --find NAME)
+        <translation>Aufruf: velquorran-chart [Optionen] (-o DATEI | --list | --find NAME | --tonight)
 Zeichnet den Himmel über dem Horizont für eine Breite und einen Zeitpunkt als
 Scheibe.
 
@@ -742,6 +790,10 @@ Scheibe.
   --labels LISTE     Namen auf der Karte: all, none oder durch Kommas getrennt
                      einige von stars, constellations, all-constellations,
                      planets, deep-sky, legend; Vorgabe none
+  --sky LISTE        Linien und Flächen des Himmels unter den Sternen: all, none
+                     oder durch Kommas getrennt einige von milky-way,
+                     boundaries, ecliptic, equator, grid; auch auf der
+                     Sternscheibe (milky-way, boundaries); Vorgabe none
   --night            rot auf schwarz, für an die Dunkelheit gewöhnte Augen
   -o DATEI           die Karte in DATEI schreiben: %1
   --list             auflisten, was über dem Horizont steht: Name, Höhe und
@@ -761,14 +813,21 @@ Scheibe.
                      Ort und Größe, zwei Seiten im Maßstab 100 % (Sternscheibe,
                      Horizontmaske): eine .pdf, oder DATEI-1.svg und DATEI-2.svg
                      (.png ebenso)
-  --page FORMAT      Papier der drehbaren Sternkarte: A4 (Vorgabe) oder Letter
+  --page FORMAT      Papier der drehbaren Sternkarte oder des
+                     Beobachtungsblatts: A4 (Vorgabe) oder Letter
+  --tonight          die Nacht von --time: Sonnenuntergang, Dämmerung,
+                     Morgendämmerung, der Mond, das dunkle Fenster, die Planeten
+                     und eine Liste des Sehenswerten, als Kopfzeile und durch
+                     Tabulatoren getrennte Zeilen; mit -o DATEI.pdf ein
+                     einseitiges Beobachtungsblatt
   --language CODE    Sprache der Texte und Meldungen: %2
                      (Vorgabe: die des Systems, aus LANGUAGE, LC_ALL,
                      LC_MESSAGES und LANG)
   --help             diesen Text zeigen
 
-Rückgabewert: 0 erledigt, 1 die Karte oder die Standardausgabe konnte nicht
-geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
+Rückgabewert: 0 erledigt, 1 die Karte, das Blatt oder die Standardausgabe konnte
+nicht geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht
+kennt.
 </translation>
     </message>
 </context>
@@ -940,6 +999,18 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
         <source>Velquorran planisphere, page %1 of 2</source>
         <translation>Drehbare Sternkarte von Velquorran, Seite %1 von 2</translation>
     </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter; dotted: the constellation boundaries.</source>
+        <translation>Grau: die Milchstraße, dunkler, wo sie heller ist; gepunktet: die Sternbildgrenzen.</translation>
+    </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter.</source>
+        <translation>Grau: die Milchstraße, dunkler, wo sie heller ist.</translation>
+    </message>
+    <message>
+        <source>Dotted: the constellation boundaries.</source>
+        <translation>Gepunktet: die Sternbildgrenzen.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMenu</name>
@@ -1055,6 +1126,10 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
         <source>Getting Started</source>
         <translation>Erste Schritte</translation>
     </message>
+    <message>
+        <source>Tonight...</source>
+        <translation>Heute Nacht...</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1103,6 +1178,11 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
     <message>
         <source>never sets</source>
         <translation>geht nie unter</translation>
+    </message>
+    <message>
+        <source>on the horizon, azimuth %s (%s)</source>
+        <extracomment>The azimuth, an angle such as 71.2 degrees, and the compass direction.</extracomment>
+        <translation>am Horizont, Azimut %s (%s)</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1250,33 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
     </message>
 </context>
 <context>
+    <name>SkyMenu</name>
+    <message>
+        <source>Milky Way</source>
+        <translation>Milchstraße</translation>
+    </message>
+    <message>
+        <source>Constellation Boundaries</source>
+        <translation>Sternbildgrenzen</translation>
+    </message>
+    <message>
+        <source>Ecliptic</source>
+        <translation>Ekliptik</translation>
+    </message>
+    <message>
+        <source>Celestial Equator</source>
+        <translation>Himmelsäquator</translation>
+    </message>
+    <message>
+        <source>Altitude-Azimuth Grid</source>
+        <translation>Höhen-Azimut-Gitter</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>Time</source>
@@ -1226,6 +1333,308 @@ geschrieben werden, 2 falsche Optionen oder ein Name, den --find nicht kennt.
     <message>
         <source>1 week</source>
         <translation>1 Woche</translation>
+    </message>
+</context>
+<context>
+    <name>Tonight</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Zunehmender Mond</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Midnight Sun: the Sun does not set tonight.</source>
+        <translation>Mitternachtssonne: die Sonne geht heute Nacht nicht unter.</translation>
+    </message>
+    <message>
+        <source>Polar night: the Sun does not rise today.</source>
+        <translation>Polarnacht: die Sonne geht heute nicht auf.</translation>
+    </message>
+    <message>
+        <source>No astronomical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Heute Nacht keine astronomische Dunkelheit: die Sonne sinkt nicht tiefer als %1 Grad.</translation>
+    </message>
+    <message>
+        <source>No nautical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Heute Nacht keine nautische Dunkelheit: die Sonne sinkt nicht tiefer als %1 Grad.</translation>
+    </message>
+    <message>
+        <source>Twilight all night: the Sun goes no lower than %1 degrees.</source>
+        <translation>Dämmerung die ganze Nacht: die Sonne sinkt nicht tiefer als %1 Grad.</translation>
+    </message>
+    <message>
+        <source>local mean time</source>
+        <translation>mittlere Ortszeit</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <translation>Uhrzeit %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3 %4</source>
+        <translation>%1. bis %2. %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3 %4 %5</source>
+        <translation>%1. %2 bis %3. %4 %5</translation>
+    </message>
+    <message>
+        <source>Tonight at %1: %2, %3</source>
+        <translation>Heute Nacht in %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>End of civil twilight</source>
+        <translation>Ende der bürgerlichen Dämmerung</translation>
+    </message>
+    <message>
+        <source>End of nautical twilight</source>
+        <translation>Ende der nautischen Dämmerung</translation>
+    </message>
+    <message>
+        <source>End of astronomical twilight</source>
+        <translation>Ende der astronomischen Dämmerung</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Bürgerliche Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Nautische Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Astronomische Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>The Moon is up all night.</source>
+        <translation>Der Mond steht die ganze Nacht am Himmel.</translation>
+    </message>
+    <message>
+        <source>The Moon is down all night.</source>
+        <translation>Der Mond bleibt die ganze Nacht unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, zu %2% beleuchtet</translation>
+    </message>
+    <message>
+        <source>Dark, no Moon</source>
+        <translation>Dunkel, ohne Mond</translation>
+    </message>
+    <message>
+        <source>No dark window tonight: no time with the Sun below -18 degrees and the Moon down.</source>
+        <translation>Heute Nacht kein dunkles Fenster: keine Zeit mit der Sonne unter -18 Grad und dem Mond unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Too light tonight for the list: the Sun stays above -6 degrees.</source>
+        <translation>Heute Nacht zu hell für die Liste: die Sonne bleibt über -6 Grad.</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation>Sternbild</translation>
+    </message>
+    <message>
+        <source>Deep-sky object</source>
+        <translation>Deep-Sky-Objekt</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Dunkles Fenster</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planeten</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>Heute Nacht sehenswert</translation>
+    </message>
+    <message>
+        <source>The sky at %1, the middle of darkness</source>
+        <translation>Der Himmel um %1, in der Mitte der Dunkelheit</translation>
+    </message>
+    <message>
+        <source>Velquorran observing sheet</source>
+        <translation>Velquorran-Beobachtungsblatt</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be started.</source>
+        <translation>Das PDF-Dokument konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TonightPanel</name>
+    <message>
+        <source>Tonight</source>
+        <translation>Heute Nacht</translation>
+    </message>
+    <message>
+        <source>When it gets dark tonight, the Moon, the planets and what is worth a look. Choose a row with Enter or a click to find it on the chart at its best time.</source>
+        <translation>Wann es heute Nacht dunkel wird, der Mond, die Planeten und was sehenswert ist. Wählen Sie eine Zeile mit der Eingabetaste oder einem Klick, um sie zu ihrer besten Zeit auf der Karte zu finden.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Tonight&apos;s times and sights</source>
+        <translation>Zeiten und Sehenswertes der Nacht</translation>
+    </message>
+    <message>
+        <source>Enter or a click finds the object of a row on the chart and sets the chart&apos;s time to the row&apos;s time.</source>
+        <translation>Die Eingabetaste oder ein Klick findet das Objekt einer Zeile auf der Karte und stellt die Zeit der Karte auf die Zeit der Zeile.</translation>
+    </message>
+    <message>
+        <source>Enter or a click on a row shows it on the chart.</source>
+        <translation>Die Eingabetaste oder ein Klick auf eine Zeile zeigt sie auf der Karte.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Dunkles Fenster</translation>
+    </message>
+    <message>
+        <source>Planets up in darkness</source>
+        <translation>Planeten am dunklen Himmel</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>Heute Nacht sehenswert</translation>
+    </message>
+    <message>
+        <source>%1, highest at %2, %3 degrees</source>
+        <translation>%1, am höchsten um %2, %3 Grad</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 um %2</translation>
+    </message>
+    <message>
+        <source>None tonight</source>
+        <translation>Heute Nacht keine</translation>
     </message>
 </context>
 </TS>

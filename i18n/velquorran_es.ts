@@ -402,6 +402,26 @@
         <source>star magnitudes:</source>
         <translation>magnitudes de las estrellas:</translation>
     </message>
+    <message>
+        <source>Milky Way</source>
+        <translation>Vía Láctea</translation>
+    </message>
+    <message>
+        <source>constellation boundary</source>
+        <translation>límite de constelación</translation>
+    </message>
+    <message>
+        <source>ecliptic</source>
+        <translation>eclíptica</translation>
+    </message>
+    <message>
+        <source>celestial equator</source>
+        <translation>ecuador celeste</translation>
+    </message>
+    <message>
+        <source>altitude and azimuth grid</source>
+        <translation>cuadrícula de altura y acimut</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -664,7 +684,27 @@
         <translation>nada que hacer: indique -o ARCHIVO, --list o --find NOMBRE</translation>
     </message>
     <message>
-        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)
+        <source>--tonight cannot go with --planisphere: give one of them</source>
+        <translation>--tonight no puede ir con --planisphere: indique uno de los dos</translation>
+    </message>
+    <message>
+        <source>--tonight cannot go with --list or --find: give one of them</source>
+        <translation>--tonight no puede ir con --list o --find: indique uno de los dos</translation>
+    </message>
+    <message>
+        <source>--tonight&apos;s sheet is printed: it cannot go with --night</source>
+        <translation>la hoja de --tonight se imprime: no puede ir con --night</translation>
+    </message>
+    <message>
+        <source>--tonight writes its observing sheet as a PDF: -o FILE.pdf, not %1</source>
+        <translation>--tonight escribe su hoja de observación como PDF: -o ARCHIVO.pdf, no %1</translation>
+    </message>
+    <message>
+        <source>--sky must be all, none, or some of milky-way, boundaries, ecliptic, equator, grid separated by commas, not %1</source>
+        <translation>--sky debe ser all, none o algunos de milky-way, boundaries, ecliptic, equator, grid separados por comas, no %1</translation>
+    </message>
+    <message>
+        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)
 Draws the sky above the horizon for a latitude and an instant, as a disc.
 
   --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the
@@ -689,6 +729,10 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --labels LIST      names on the chart: all, none, or some of stars,
                      constellations, all-constellations, planets, deep-sky,
                      legend separated by commas; default none
+  --sky LIST         the sky&apos;s own lines and shapes under the stars: all, none, or
+                     some of milky-way, boundaries, ecliptic, equator, grid
+                     separated by commas; also on the planisphere&apos;s wheel
+                     (milky-way, boundaries); default none
   --night            red on black, for eyes adapted to the dark
   -o FILE            write the chart to FILE: %1
   --list             list what is above the horizon: label, altitude and azimuth
@@ -703,16 +747,20 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --planisphere      with -o: a printable planisphere for the latitude, place and
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
-  --page SIZE        paper of the planisphere: A4 (default) or Letter
+  --page SIZE        paper of the planisphere or the sheet: A4 (default) or Letter
+  --tonight          the night of --time: sunset, twilight, dawn, the Moon, the
+                     dark window, the planets and a list worth a look, as a
+                     header line and tab-separated rows; with -o FILE.pdf a
+                     one-page observing sheet
   --language CODE    language of the texts and messages: %2
                      (default: the system&apos;s, from LANGUAGE, LC_ALL,
                      LC_MESSAGES and LANG)
   --help             show this text
 
-Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
-options or a name --find does not know.
+Exit status: 0 done, 1 the chart, the sheet or the standard output could not be
+written, 2 bad options or a name --find does not know.
 </source>
-        <translation>Uso: velquorran-chart [opciones] (-o ARCHIVO | --list | --find NOMBRE)
+        <translation>Uso: velquorran-chart [opciones] (-o ARCHIVO | --list | --find NOMBRE | --tonight)
 Dibuja el cielo sobre el horizonte para una latitud y un instante, como un
 disco.
 
@@ -742,6 +790,10 @@ disco.
   --labels LISTA     nombres en el mapa: all, none o algunos de stars,
                      constellations, all-constellations, planets, deep-sky,
                      legend separados por comas; por defecto none
+  --sky LISTA        las líneas y formas del cielo bajo las estrellas: all, none
+                     o algunos de milky-way, boundaries, ecliptic, equator, grid
+                     separados por comas; también en el disco del planisferio
+                     (milky-way, boundaries); por defecto none
   --night            rojo sobre negro, para ojos adaptados a la oscuridad
   -o ARCHIVO         escribir el mapa en ARCHIVO: %1
   --list             listar lo que está sobre el horizonte: nombre, altura y
@@ -760,14 +812,20 @@ disco.
                      lugar y la magnitud, dos páginas a escala 100 % (disco de
                      estrellas, máscara del horizonte): un .pdf, o
                      ARCHIVO-1.svg y ARCHIVO-2.svg (igual con .png)
-  --page TAMAÑO      papel del planisferio: A4 (por defecto) o Letter
+  --page TAMAÑO      papel del planisferio o de la hoja de observación: A4 (por
+                     defecto) o Letter
+  --tonight          la noche de --time: puesta del Sol, crepúsculos, alba, la
+                     Luna, la ventana oscura, los planetas y una lista de lo que
+                     merece verse, como una línea de cabecera y filas separadas
+                     por tabuladores; con -o ARCHIVO.pdf una hoja de observación
+                     de una página
   --language CÓDIGO  idioma de los textos y mensajes: %2
                      (por defecto: el del sistema, según LANGUAGE, LC_ALL,
                      LC_MESSAGES y LANG)
   --help             mostrar este texto
 
-Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
-2 opciones incorrectas o un nombre que --find no conoce.
+Estado de salida: 0 hecho, 1 no se pudo escribir el mapa, la hoja o la salida
+estándar, 2 opciones incorrectas o un nombre que --find no conoce.
 </translation>
     </message>
 </context>
@@ -939,6 +997,18 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
         <source>Velquorran planisphere, page %1 of 2</source>
         <translation>Planisferio de Velquorran, página %1 de 2</translation>
     </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter; dotted: the constellation boundaries.</source>
+        <translation>En gris: la Vía Láctea, más oscura donde es más brillante; punteado: los límites de las constelaciones.</translation>
+    </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter.</source>
+        <translation>En gris: la Vía Láctea, más oscura donde es más brillante.</translation>
+    </message>
+    <message>
+        <source>Dotted: the constellation boundaries.</source>
+        <translation>Punteado: los límites de las constelaciones.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMenu</name>
@@ -1054,6 +1124,10 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
         <source>Getting Started</source>
         <translation>Primeros pasos</translation>
     </message>
+    <message>
+        <source>Tonight...</source>
+        <translation>Esta noche...</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1102,6 +1176,11 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
     <message>
         <source>never sets</source>
         <translation>nunca se pone</translation>
+    </message>
+    <message>
+        <source>on the horizon, azimuth %s (%s)</source>
+        <extracomment>The azimuth, an angle such as 71.2 degrees, and the compass direction.</extracomment>
+        <translation>en el horizonte, acimut %s (%s)</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1248,33 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
     </message>
 </context>
 <context>
+    <name>SkyMenu</name>
+    <message>
+        <source>Milky Way</source>
+        <translation>Vía Láctea</translation>
+    </message>
+    <message>
+        <source>Constellation Boundaries</source>
+        <translation>Límites de las constelaciones</translation>
+    </message>
+    <message>
+        <source>Ecliptic</source>
+        <translation>Eclíptica</translation>
+    </message>
+    <message>
+        <source>Celestial Equator</source>
+        <translation>Ecuador celeste</translation>
+    </message>
+    <message>
+        <source>Altitude-Azimuth Grid</source>
+        <translation>Cuadrícula altura-acimut</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Cielo</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>Time</source>
@@ -1225,6 +1331,308 @@ Estado de salida: 0 hecho, 1 no se pudo escribir el mapa o la salida estándar,
     <message>
         <source>1 week</source>
         <translation>1 semana</translation>
+    </message>
+</context>
+<context>
+    <name>Tonight</name>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Midnight Sun: the Sun does not set tonight.</source>
+        <translation>Sol de medianoche: el Sol no se pone esta noche.</translation>
+    </message>
+    <message>
+        <source>Polar night: the Sun does not rise today.</source>
+        <translation>Noche polar: el Sol no sale hoy.</translation>
+    </message>
+    <message>
+        <source>No astronomical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Sin oscuridad astronómica esta noche: el Sol no baja de %1 grados.</translation>
+    </message>
+    <message>
+        <source>No nautical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Sin oscuridad náutica esta noche: el Sol no baja de %1 grados.</translation>
+    </message>
+    <message>
+        <source>Twilight all night: the Sun goes no lower than %1 degrees.</source>
+        <translation>Crepúsculo toda la noche: el Sol no baja de %1 grados.</translation>
+    </message>
+    <message>
+        <source>local mean time</source>
+        <translation>hora solar media local</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <translation>hora de %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3 %4</source>
+        <translation>del %1 al %2 de %3 de %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3 %4 %5</source>
+        <translation>del %1 de %2 al %3 de %4 de %5</translation>
+    </message>
+    <message>
+        <source>Tonight at %1: %2, %3</source>
+        <translation>Esta noche en %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>End of civil twilight</source>
+        <translation>Fin del crepúsculo civil</translation>
+    </message>
+    <message>
+        <source>End of nautical twilight</source>
+        <translation>Fin del crepúsculo náutico</translation>
+    </message>
+    <message>
+        <source>End of astronomical twilight</source>
+        <translation>Fin del crepúsculo astronómico</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Alba civil</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Alba náutica</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Alba astronómica</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del Sol</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del Sol</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Puesta de la Luna</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Salida de la Luna</translation>
+    </message>
+    <message>
+        <source>The Moon is up all night.</source>
+        <translation>La Luna está sobre el horizonte toda la noche.</translation>
+    </message>
+    <message>
+        <source>The Moon is down all night.</source>
+        <translation>La Luna está bajo el horizonte toda la noche.</translation>
+    </message>
+    <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, iluminada al %2%</translation>
+    </message>
+    <message>
+        <source>Dark, no Moon</source>
+        <translation>Oscuro, sin Luna</translation>
+    </message>
+    <message>
+        <source>No dark window tonight: no time with the Sun below -18 degrees and the Moon down.</source>
+        <translation>Sin ventana oscura esta noche: ningún momento con el Sol bajo -18 grados y la Luna bajo el horizonte.</translation>
+    </message>
+    <message>
+        <source>Too light tonight for the list: the Sun stays above -6 degrees.</source>
+        <translation>Demasiado claro esta noche para la lista: el Sol se queda por encima de -6 grados.</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planeta</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation>Constelación</translation>
+    </message>
+    <message>
+        <source>Deep-sky object</source>
+        <translation>Objeto de cielo profundo</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Ventana oscura</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planetas</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>Merece la pena esta noche</translation>
+    </message>
+    <message>
+        <source>The sky at %1, the middle of darkness</source>
+        <translation>El cielo a las %1, en medio de la oscuridad</translation>
+    </message>
+    <message>
+        <source>Velquorran observing sheet</source>
+        <translation>Hoja de observación de Velquorran</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be started.</source>
+        <translation>No se pudo empezar el documento PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TonightPanel</name>
+    <message>
+        <source>Tonight</source>
+        <translation>Esta noche</translation>
+    </message>
+    <message>
+        <source>When it gets dark tonight, the Moon, the planets and what is worth a look. Choose a row with Enter or a click to find it on the chart at its best time.</source>
+        <translation>Cuándo oscurece esta noche, la Luna, los planetas y lo que merece la pena ver. Elija una fila con Intro o un clic para encontrarla en el mapa a su mejor hora.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Tonight&apos;s times and sights</source>
+        <translation>Horas y vistas de la noche</translation>
+    </message>
+    <message>
+        <source>Enter or a click finds the object of a row on the chart and sets the chart&apos;s time to the row&apos;s time.</source>
+        <translation>Intro o un clic encuentra el objeto de una fila en el mapa y pone la hora del mapa en la de la fila.</translation>
+    </message>
+    <message>
+        <source>Enter or a click on a row shows it on the chart.</source>
+        <translation>Intro o un clic en una fila la muestra en el mapa.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Ventana oscura</translation>
+    </message>
+    <message>
+        <source>Planets up in darkness</source>
+        <translation>Planetas visibles en la oscuridad</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>Merece la pena esta noche</translation>
+    </message>
+    <message>
+        <source>%1, highest at %2, %3 degrees</source>
+        <translation>%1, más alto a las %2, %3 grados</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a las %2</translation>
+    </message>
+    <message>
+        <source>None tonight</source>
+        <translation>Ninguno esta noche</translation>
     </message>
 </context>
 </TS>

@@ -402,6 +402,26 @@
         <source>star magnitudes:</source>
         <translation>magnitudes des étoiles :</translation>
     </message>
+    <message>
+        <source>Milky Way</source>
+        <translation>Voie lactée</translation>
+    </message>
+    <message>
+        <source>constellation boundary</source>
+        <translation>limite de constellation</translation>
+    </message>
+    <message>
+        <source>ecliptic</source>
+        <translation>écliptique</translation>
+    </message>
+    <message>
+        <source>celestial equator</source>
+        <translation>équateur céleste</translation>
+    </message>
+    <message>
+        <source>altitude and azimuth grid</source>
+        <translation>grille de hauteur et d&apos;azimut</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -664,7 +684,27 @@
         <translation>rien à faire : donnez -o FICHIER, --list ou --find NOM</translation>
     </message>
     <message>
-        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME)
+        <source>--tonight cannot go with --planisphere: give one of them</source>
+        <translation>--tonight ne peut pas aller avec --planisphere : donnez l&apos;un des deux</translation>
+    </message>
+    <message>
+        <source>--tonight cannot go with --list or --find: give one of them</source>
+        <translation>--tonight ne peut pas aller avec --list ou --find : donnez l&apos;un des deux</translation>
+    </message>
+    <message>
+        <source>--tonight&apos;s sheet is printed: it cannot go with --night</source>
+        <translation>la fiche de --tonight est imprimée : elle ne peut pas aller avec --night</translation>
+    </message>
+    <message>
+        <source>--tonight writes its observing sheet as a PDF: -o FILE.pdf, not %1</source>
+        <translation>--tonight écrit sa fiche d&apos;observation en PDF : -o FICHIER.pdf, pas %1</translation>
+    </message>
+    <message>
+        <source>--sky must be all, none, or some of milky-way, boundaries, ecliptic, equator, grid separated by commas, not %1</source>
+        <translation>--sky doit être all, none ou certains de milky-way, boundaries, ecliptic, equator, grid séparés par des virgules, pas %1</translation>
+    </message>
+    <message>
+        <source>Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)
 Draws the sky above the horizon for a latitude and an instant, as a disc.
 
   --latitude DEG     observer latitude, -90 (south) to 90 (north); default: the
@@ -689,6 +729,10 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --labels LIST      names on the chart: all, none, or some of stars,
                      constellations, all-constellations, planets, deep-sky,
                      legend separated by commas; default none
+  --sky LIST         the sky&apos;s own lines and shapes under the stars: all, none, or
+                     some of milky-way, boundaries, ecliptic, equator, grid
+                     separated by commas; also on the planisphere&apos;s wheel
+                     (milky-way, boundaries); default none
   --night            red on black, for eyes adapted to the dark
   -o FILE            write the chart to FILE: %1
   --list             list what is above the horizon: label, altitude and azimuth
@@ -703,16 +747,20 @@ Draws the sky above the horizon for a latitude and an instant, as a disc.
   --planisphere      with -o: a printable planisphere for the latitude, place and
                      magnitude, two pages at 100% scale (star wheel, horizon
                      mask): one .pdf, or FILE-1.svg and FILE-2.svg (.png alike)
-  --page SIZE        paper of the planisphere: A4 (default) or Letter
+  --page SIZE        paper of the planisphere or the sheet: A4 (default) or Letter
+  --tonight          the night of --time: sunset, twilight, dawn, the Moon, the
+                     dark window, the planets and a list worth a look, as a
+                     header line and tab-separated rows; with -o FILE.pdf a
+                     one-page observing sheet
   --language CODE    language of the texts and messages: %2
                      (default: the system&apos;s, from LANGUAGE, LC_ALL,
                      LC_MESSAGES and LANG)
   --help             show this text
 
-Exit status: 0 done, 1 the chart or the standard output could not be written, 2 bad
-options or a name --find does not know.
+Exit status: 0 done, 1 the chart, the sheet or the standard output could not be
+written, 2 bad options or a name --find does not know.
 </source>
-        <translation>Usage : velquorran-chart [options] (-o FICHIER | --list | --find NOM)
+        <translation>Usage : velquorran-chart [options] (-o FICHIER | --list | --find NOM | --tonight)
 Dessine le ciel au-dessus de l&apos;horizon pour une latitude et un instant, en
 disque.
 
@@ -742,6 +790,10 @@ disque.
   --labels LISTE     noms sur la carte : all, none ou certains de stars,
                      constellations, all-constellations, planets, deep-sky,
                      legend séparés par des virgules ; par défaut none
+  --sky LISTE        les lignes et surfaces du ciel sous les étoiles : all, none
+                     ou certains de milky-way, boundaries, ecliptic, equator,
+                     grid séparés par des virgules ; aussi sur le disque de la
+                     carte tournante (milky-way, boundaries) ; par défaut none
   --night            rouge sur noir, pour des yeux habitués à l&apos;obscurité
   -o FICHIER         écrire la carte dans FICHIER : %1
   --list             lister ce qui est au-dessus de l&apos;horizon : nom, hauteur et
@@ -761,14 +813,20 @@ disque.
                      latitude, le lieu et la magnitude, deux pages à l&apos;échelle
                      100 % (disque des étoiles, cache de l&apos;horizon) : un seul
                      .pdf, ou FICHIER-1.svg et FICHIER-2.svg (de même en .png)
-  --page FORMAT      papier de la carte tournante : A4 (par défaut) ou Letter
+  --page FORMAT      papier de la carte tournante ou de la fiche : A4 (par
+                     défaut) ou Letter
+  --tonight          la nuit de --time : coucher du Soleil, crépuscules, aube,
+                     la Lune, la fenêtre noire, les planètes et une liste de ce
+                     qui mérite d&apos;être vu, en une ligne d&apos;en-tête et des lignes
+                     séparées par des tabulations ; avec -o FICHIER.pdf une
+                     fiche d&apos;observation d&apos;une page
   --language CODE    langue des textes et des messages : %2
                      (par défaut : celle du système, d&apos;après LANGUAGE, LC_ALL,
                      LC_MESSAGES et LANG)
   --help             afficher ce texte
 
-Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
-écrite, 2 options incorrectes ou nom que --find ne connaît pas.
+Code de sortie : 0 fait, 1 la carte, la fiche ou la sortie standard n&apos;a pas pu
+être écrite, 2 options incorrectes ou nom que --find ne connaît pas.
 </translation>
     </message>
 </context>
@@ -940,6 +998,18 @@ Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
         <source>Velquorran planisphere, page %1 of 2</source>
         <translation>Carte du ciel tournante Velquorran, page %1 sur 2</translation>
     </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter; dotted: the constellation boundaries.</source>
+        <translation>En gris : la Voie lactée, plus sombre où elle est plus brillante ; en pointillé : les limites des constellations.</translation>
+    </message>
+    <message>
+        <source>Grey: the Milky Way, darker where it is brighter.</source>
+        <translation>En gris : la Voie lactée, plus sombre où elle est plus brillante.</translation>
+    </message>
+    <message>
+        <source>Dotted: the constellation boundaries.</source>
+        <translation>En pointillé : les limites des constellations.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMenu</name>
@@ -1055,6 +1125,10 @@ Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
         <source>Getting Started</source>
         <translation>Premiers pas</translation>
     </message>
+    <message>
+        <source>Tonight...</source>
+        <translation>Cette nuit...</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1103,6 +1177,11 @@ Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
     <message>
         <source>never sets</source>
         <translation>ne se couche jamais</translation>
+    </message>
+    <message>
+        <source>on the horizon, azimuth %s (%s)</source>
+        <extracomment>The azimuth, an angle such as 71.2 degrees, and the compass direction.</extracomment>
+        <translation>sur l&apos;horizon, azimut %s (%s)</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1249,33 @@ Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
     </message>
 </context>
 <context>
+    <name>SkyMenu</name>
+    <message>
+        <source>Milky Way</source>
+        <translation>Voie lactée</translation>
+    </message>
+    <message>
+        <source>Constellation Boundaries</source>
+        <translation>Limites des constellations</translation>
+    </message>
+    <message>
+        <source>Ecliptic</source>
+        <translation>Écliptique</translation>
+    </message>
+    <message>
+        <source>Celestial Equator</source>
+        <translation>Équateur céleste</translation>
+    </message>
+    <message>
+        <source>Altitude-Azimuth Grid</source>
+        <translation>Grille hauteur-azimut</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Ciel</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>Time</source>
@@ -1226,6 +1332,308 @@ Code de sortie : 0 fait, 1 la carte ou la sortie standard n&apos;a pas pu être
     <message>
         <source>1 week</source>
         <translation>1 semaine</translation>
+    </message>
+</context>
+<context>
+    <name>Tonight</name>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle Lune</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pleine Lune</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Midnight Sun: the Sun does not set tonight.</source>
+        <translation>Soleil de minuit : le Soleil ne se couche pas cette nuit.</translation>
+    </message>
+    <message>
+        <source>Polar night: the Sun does not rise today.</source>
+        <translation>Nuit polaire : le Soleil ne se lève pas aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>No astronomical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Pas de nuit astronomique cette nuit : le Soleil ne descend pas sous %1 degrés.</translation>
+    </message>
+    <message>
+        <source>No nautical darkness tonight: the Sun goes no lower than %1 degrees.</source>
+        <translation>Pas de nuit nautique cette nuit : le Soleil ne descend pas sous %1 degrés.</translation>
+    </message>
+    <message>
+        <source>Twilight all night: the Sun goes no lower than %1 degrees.</source>
+        <translation>Crépuscule toute la nuit : le Soleil ne descend pas sous %1 degrés.</translation>
+    </message>
+    <message>
+        <source>local mean time</source>
+        <translation>temps solaire moyen local</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <translation>heure %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3 %4</source>
+        <translation>du %1 au %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3 %4 %5</source>
+        <translation>du %1 %2 au %3 %4 %5</translation>
+    </message>
+    <message>
+        <source>Tonight at %1: %2, %3</source>
+        <translation>Cette nuit à %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>End of civil twilight</source>
+        <translation>Fin du crépuscule civil</translation>
+    </message>
+    <message>
+        <source>End of nautical twilight</source>
+        <translation>Fin du crépuscule nautique</translation>
+    </message>
+    <message>
+        <source>End of astronomical twilight</source>
+        <translation>Fin du crépuscule astronomique</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Aube civile</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Aube nautique</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Aube astronomique</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du Soleil</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du Soleil</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de la Lune</translation>
+    </message>
+    <message>
+        <source>The Moon is up all night.</source>
+        <translation>La Lune est levée toute la nuit.</translation>
+    </message>
+    <message>
+        <source>The Moon is down all night.</source>
+        <translation>La Lune reste couchée toute la nuit.</translation>
+    </message>
+    <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, éclairée à %2%</translation>
+    </message>
+    <message>
+        <source>Dark, no Moon</source>
+        <translation>Nuit noire, sans Lune</translation>
+    </message>
+    <message>
+        <source>No dark window tonight: no time with the Sun below -18 degrees and the Moon down.</source>
+        <translation>Pas de fenêtre noire cette nuit : aucun moment avec le Soleil sous -18 degrés et la Lune couchée.</translation>
+    </message>
+    <message>
+        <source>Too light tonight for the list: the Sun stays above -6 degrees.</source>
+        <translation>Trop clair cette nuit pour la liste : le Soleil reste au-dessus de -6 degrés.</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planète</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation>Constellation</translation>
+    </message>
+    <message>
+        <source>Deep-sky object</source>
+        <translation>Objet du ciel profond</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Fenêtre noire</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planètes</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>À voir cette nuit</translation>
+    </message>
+    <message>
+        <source>The sky at %1, the middle of darkness</source>
+        <translation>Le ciel à %1, au milieu de la nuit noire</translation>
+    </message>
+    <message>
+        <source>Velquorran observing sheet</source>
+        <translation>Fiche d&apos;observation Velquorran</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be started.</source>
+        <translation>Le document PDF n&apos;a pas pu être commencé.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TonightPanel</name>
+    <message>
+        <source>Tonight</source>
+        <translation>Cette nuit</translation>
+    </message>
+    <message>
+        <source>When it gets dark tonight, the Moon, the planets and what is worth a look. Choose a row with Enter or a click to find it on the chart at its best time.</source>
+        <translation>Quand la nuit tombe, la Lune, les planètes et ce qui mérite d&apos;être vu. Choisissez une ligne avec Entrée ou un clic pour la trouver sur la carte à sa meilleure heure.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Tonight&apos;s times and sights</source>
+        <translation>Heures et curiosités de la nuit</translation>
+    </message>
+    <message>
+        <source>Enter or a click finds the object of a row on the chart and sets the chart&apos;s time to the row&apos;s time.</source>
+        <translation>Entrée ou un clic trouve l&apos;objet d&apos;une ligne sur la carte et règle l&apos;heure de la carte sur celle de la ligne.</translation>
+    </message>
+    <message>
+        <source>Enter or a click on a row shows it on the chart.</source>
+        <translation>Entrée ou un clic sur une ligne la montre sur la carte.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Dark window</source>
+        <translation>Fenêtre noire</translation>
+    </message>
+    <message>
+        <source>Planets up in darkness</source>
+        <translation>Planètes levées dans la nuit noire</translation>
+    </message>
+    <message>
+        <source>Worth a look tonight</source>
+        <translation>À voir cette nuit</translation>
+    </message>
+    <message>
+        <source>%1, highest at %2, %3 degrees</source>
+        <translation>%1, au plus haut à %2, %3 degrés</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>None tonight</source>
+        <translation>Aucun cette nuit</translation>
     </message>
 </context>
 </TS>
