@@ -18,7 +18,7 @@ class QTextBrowser;
 
 // The command of the "Getting Started..." item, beside "About..."; outside the menu table's
 // identifiers.
-inline constexpr int CommandGettingStarted = 40130;
+inline constexpr int CommandGettingStarted = 40140;
 
 // One part of the page: its heading and paragraphs, in the user's language.
 struct GettingStartedSection {

@@ -84,6 +84,7 @@ TEST_F(KitTextTest, EveryTextInsideItsPageAndClearOfTheOthers) {
     PlanisphereKit london;
     london.latitude = 51.5;
     london.place = Place{-0.1275, "Europe/London", "London"};
+    london.sky.milkyWay = london.sky.boundaries = true;  // the wheel's key gains a line
     PlanisphereKit quito;  // the window stretches: one more line on the mask
     quito.latitude = -0.2;
     // The names the label placer sets, and the hour numbers round the wheel's rim among them.
