@@ -1,5 +1,7 @@
 // The observing sheet: a whole night's rows fit one page of either paper, in every language, with
-// a box to tick for each planet and each row of the list. (The renderer's tests write it as a PDF.)
+// a box to tick for each planet and each row of the list; every text of the sheet's own (the
+// chart's names are the label placer's) shows whole, on the page, clear of the others. (The
+// renderer's tests write it as a PDF.)
 #include "render/observing_sheet.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include "render/place.h"
 #include "tests/fresh_state.h"
 #include "tests/language_fixture.h"
+#include "tests/render/text_recorder.h"
 
 namespace {
 
@@ -54,6 +57,21 @@ TEST_F(ObservingSheetTest, AFullNightFitsOnePageWithABoxForEachRow) {
             painter.end();
             EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
             EXPECT_EQ(TickBoxes(page, 60), 27);
+
+            RecordingPage device;
+            QPainter recorder(&device);
+            PaintObservingSheet(recorder, sheet);
+            recorder.end();
+            std::vector<QRectF> boxes;
+            const QRectF inside(QPointF(50, 50), size - QSizeF(100, 100));
+            for (const PaintedText& text : device.engine.texts) {
+                if (!text.direct) continue;
+                const QRectF box = text.outline.boundingRect();
+                EXPECT_TRUE(inside.contains(box) && !text.cut) << text.text.toStdString();
+                for (const QRectF& other : boxes)
+                    EXPECT_FALSE(box.intersects(other)) << text.text.toStdString();
+                boxes.push_back(box);
+            }
         }
 }
 
