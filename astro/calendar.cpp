@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "base/messages.h"
+#include "base/translate.h"
 
 // x reduced into [0, m) with m > 0. fmod keeps the sign of x; a negative remainder is lifted by
 // one m. When that remainder is smaller than half an ulp of m the sum rounds to m itself, so the
@@ -42,11 +43,11 @@ double DecimalHours(int hours, int minutes, double seconds) {
 // no year can overflow; years far beyond the calendar's use saturate in TruncateToInt.
 double JulianDate(int year, int month, double day) {
     if (month < 1 || month > 12) {
-        ErrorBox("JulianDate: Month out-of-bounds");
+        ErrorBox(VQ_TRANSLATE_NOOP("Messages", "JulianDate: Month out-of-bounds"));
         return 0.0;
     }
     if (!std::isfinite(day)) {
-        ErrorBox("JulianDate: Day out-of-bounds");
+        ErrorBox(VQ_TRANSLATE_NOOP("Messages", "JulianDate: Day out-of-bounds"));
         return 0.0;
     }
     long long y = year;

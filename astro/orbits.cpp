@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "base/degrees.h"
+#include "base/translate.h"
 
 Body BodyTable[BodyCount];
 
@@ -24,27 +25,31 @@ struct Elements {
 constexpr double ArcSeconds = 1.0 / 3600;
 
 // Planets' angular diameters are quoted in seconds of arc and held in degrees. The Sun row is
-// the Earth's orbit seen from the Earth, hence longitudes turned by 180 degrees.
+// the Earth's orbit seen from the Earth, hence longitudes turned by 180 degrees. The names stay
+// English in the table; the chart shows them in the user's language.
 constexpr Elements StartElements[BodyCount] = {
-    {"Earth", 1.00004, 99.403308, 102.768413, 0.016713, 1.0, 0, 0, 0, 0},
-    {"Sun", 1.0, 279.403303, 282.768422, 0.016713, 1.0, 0, 0, 0.533128, 0},
-    {"Moon", 0, 318.351648, 36.34041, 0.0549, 384401.0, 5.145396, 318.510107, 0.5181, 0},
-    {"Mercury", 0.240852, 60.750646, 77.299833, 0.205633, 0.387099, 7.00454, 48.21274,
-     6.74 * ArcSeconds, -0.42},
-    {"Venus", 0.615211, 88.455855, 131.430236, 0.006778, 0.723332, 3.394535, 76.58982,
-     16.92 * ArcSeconds, -4.4},
-    {"Mars", 1.880932, 240.739474, 335.874939, 0.093396, 1.523688, 1.849736, 49.480308,
-     9.36 * ArcSeconds, -1.52},
-    {"Jupiter", 11.863075, 90.638185, 14.170747, 0.048482, 5.202561, 1.303613, 100.353142,
-     196.74 * ArcSeconds, -9.4},
-    {"Saturn", 29.471362, 287.690033, 92.861407, 0.055581, 9.554747, 2.48898, 113.576139,
-     165.6 * ArcSeconds, -8.88},
-    {"Uranus", 84.039492, 271.063148, 172.884833, 0.046321, 19.21814, 0.773059, 73.926961,
-     65.8 * ArcSeconds, -7.19},
-    {"Neptune", 164.79246, 282.349556, 48.009758, 0.009003, 30.10957, 1.770646, 131.670599,
-     62.2 * ArcSeconds, -6.87},
-    {"Pluto", 246.77027, 221.4127, 224.133, 0.24624, 39.3414, 17.142, 110.144, 8.2 * ArcSeconds,
-     -1.0},
+    {VQ_TRANSLATE_NOOP("Bodies", "Earth"), 1.00004, 99.403308, 102.768413, 0.016713, 1.0, 0, 0, 0,
+     0},
+    {VQ_TRANSLATE_NOOP("Bodies", "Sun"), 1.0, 279.403303, 282.768422, 0.016713, 1.0, 0, 0, 0.533128,
+     0},
+    {VQ_TRANSLATE_NOOP("Bodies", "Moon"), 0, 318.351648, 36.34041, 0.0549, 384401.0, 5.145396,
+     318.510107, 0.5181, 0},
+    {VQ_TRANSLATE_NOOP("Bodies", "Mercury"), 0.240852, 60.750646, 77.299833, 0.205633, 0.387099,
+     7.00454, 48.21274, 6.74 * ArcSeconds, -0.42},
+    {VQ_TRANSLATE_NOOP("Bodies", "Venus"), 0.615211, 88.455855, 131.430236, 0.006778, 0.723332,
+     3.394535, 76.58982, 16.92 * ArcSeconds, -4.4},
+    {VQ_TRANSLATE_NOOP("Bodies", "Mars"), 1.880932, 240.739474, 335.874939, 0.093396, 1.523688,
+     1.849736, 49.480308, 9.36 * ArcSeconds, -1.52},
+    {VQ_TRANSLATE_NOOP("Bodies", "Jupiter"), 11.863075, 90.638185, 14.170747, 0.048482, 5.202561,
+     1.303613, 100.353142, 196.74 * ArcSeconds, -9.4},
+    {VQ_TRANSLATE_NOOP("Bodies", "Saturn"), 29.471362, 287.690033, 92.861407, 0.055581, 9.554747,
+     2.48898, 113.576139, 165.6 * ArcSeconds, -8.88},
+    {VQ_TRANSLATE_NOOP("Bodies", "Uranus"), 84.039492, 271.063148, 172.884833, 0.046321, 19.21814,
+     0.773059, 73.926961, 65.8 * ArcSeconds, -7.19},
+    {VQ_TRANSLATE_NOOP("Bodies", "Neptune"), 164.79246, 282.349556, 48.009758, 0.009003, 30.10957,
+     1.770646, 131.670599, 62.2 * ArcSeconds, -6.87},
+    {VQ_TRANSLATE_NOOP("Bodies", "Pluto"), 246.77027, 221.4127, 224.133, 0.24624, 39.3414, 17.142,
+     110.144, 8.2 * ArcSeconds, -1.0},
 };
 
 bool IsTableRow(int row) {

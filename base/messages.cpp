@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "base/translate.h"
+
 namespace {
 
 // Until the window or the renderer installs its own, messages go to stderr as "caption: text".
@@ -25,7 +27,7 @@ void ShowMessage(const MessageRequest& request) {
 // icon and a single OK button.
 void ErrorBox(const char* text) {
     MessageRequest request;
-    request.text = text ? text : "";
+    request.text = Latin1ToUtf8(Translate("Messages", text ? text : ""));
     request.icon = MessageIcon::Error;
     ShowMessage(request);
 }

@@ -4,6 +4,9 @@
 // spots) goes through one seam: the window shows a QMessageBox with the caption and icon given
 // here, the headless renderer writes to stderr, and tests record. Until it is replaced, messages
 // go to stderr.
+//
+// A message's caption and text are UTF-8: they carry file names and the window's own texts. The
+// core's texts are Latin-1 (base/translate.h) and enter a message through Latin1ToUtf8.
 #pragma once
 
 #include <string>
@@ -33,4 +36,6 @@ inline constexpr const char* ProductName = "Velquorran";
 inline constexpr const char* ProductVersion = "0.2";
 
 // A modal error box with no caption of its own and an OK button. `JulianDate` is its only caller.
+// The text is one of the core's, marked VQ_TRANSLATE_NOOP("Messages", ...) where it is written,
+// and shown in the user's language.
 void ErrorBox(const char* text);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/messages.h"
+#include "base/translate.h"
 #include "catalog/loaders.h"
 #include "catalog/sky_model.h"
 #include "catalog/text_fields.h"
@@ -27,10 +28,10 @@ void StoreStarName(char (&field)[StarNameSize], const char* token) {
 }
 
 void ReportMessedUp(int expected, int found) {
-    char text[128];
-    std::snprintf(text, sizeof text, "Star database appears messed up.  Expected:%1d.  Found:%1d",
-                  expected, found);
-    ShowMessage({ProductName, text, MessageIcon::Error});
+    const std::string text = FormatText(
+        VQ_FORMAT("Messages", "Star database appears messed up.  Expected:%1d.  Found:%1d"),
+        expected, found);
+    ShowMessage({ProductName, Latin1ToUtf8(text), MessageIcon::Error});
 }
 
 }  // namespace

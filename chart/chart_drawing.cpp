@@ -64,10 +64,9 @@ void DrawCaptions(Surface& surface, ChartMode mode, const ChartPassResult& pass,
     surface.SetTextAlign(TA_LEFT | TA_BOTTOM);
     if (mode == ChartMetafile || mode == ChartPrinter)
         surface.TextOut(margin, layout.dateTextY, ChartInstantText(pass.time));
-    surface.TextOut(margin, layout.dateLabelY, "Date & Time of Map:");
-    char text[80];
-    std::snprintf(text, sizeof text, "Dimmest Star Magnitude: %3.1f", pass.view.dimmestMagnitude);
-    surface.TextOut(margin, layout.magnitudeTextY, text);
+    surface.TextOut(margin, layout.dateLabelY, DateCaptionText());
+    surface.TextOut(margin, layout.magnitudeTextY,
+                    MagnitudeCaptionText(pass.view.dimmestMagnitude));
     // With a place, its lines follow one to a line; on screen they start below the magnitude
     // scrollbar that sits under the magnitude caption.
     int y = layout.magnitudeTextY;
@@ -155,7 +154,7 @@ void DrawChartObjects(Surface& surface, ChartMode mode, const ChartPassResult& p
         const Point p = ProjectToChart(0.0, compass.azimuth, layout.centreX, layout.centreY,
                                        layout.radius, pass.view.orientationAzimuth);
         surface.SetTextAlign(CompassAlignment(p, layout.centreX, layout.centreY));
-        surface.TextOut(p.x, p.y, compass.label);
+        surface.TextOut(p.x, p.y, CompassLabel(compass));
     }
 
     surface.SelectPen(pens.figurePen);

@@ -86,7 +86,7 @@ KindedRequests BuildRequests(Surface& surface, ChartMode mode, const ChartPassRe
         std::string name;
         for (auto it = pass.placed.rbegin(); it != pass.placed.rend(); ++it) {
             if (it->kind != PlacedKind::Body) continue;
-            GetBodyName(it->index, name);
+            name = BodyLabel(it->index);
             add(NameKind::Body, name,
                 beside(it->position, BodyRadius(it->index, layout.markSize), OuterRings), &*it);
         }
@@ -230,19 +230,17 @@ std::vector<LabelBox> ChartLabelObstacles(Surface& surface, ChartMode mode,
         const Point p = ProjectToChart(0.0, compass.azimuth, layout.centreX, layout.centreY,
                                        layout.radius, pass.view.orientationAzimuth);
         const unsigned align = CompassAlignment(p, layout.centreX, layout.centreY);
-        const int width = surface.TextWidth(compass.label);
+        const int width = surface.TextWidth(CompassLabel(compass));
         const int left = (align & TA_RIGHT) ? p.x - width : p.x;
         const int top = (align & TA_BOTTOM) ? p.y - lineHeight : p.y;
         obstacles.push_back(LabelBox{left, top, left + width, top + lineHeight});
     }
     // The caption column; on screen the picker (24 average characters or more) and the
     // scrollbar below the magnitude line stand in it too.
-    char magnitude[80];
-    std::snprintf(magnitude, sizeof magnitude, "Dimmest Star Magnitude: %3.1f",
-                  pass.view.dimmestMagnitude);
-    const int columnWidth =
-        std::max({surface.TextWidth(magnitude), surface.TextWidth(ChartInstantText(pass.time)),
-                  30 * surface.GetTextMetrics().aveCharWidth});
+    const int columnWidth = std::max(
+        {surface.TextWidth(MagnitudeCaptionText(pass.view.dimmestMagnitude)),
+         surface.TextWidth(ChartInstantText(pass.time)), surface.TextWidth(DateCaptionText()),
+         30 * surface.GetTextMetrics().aveCharWidth});
     obstacles.push_back(
         LabelBox{0, 0, 2 * margin + columnWidth, layout.magnitudeTextY + 2 * lineHeight});
     if (mode == ChartScreen) {

@@ -6,6 +6,7 @@
 #include "astro/moon_phase.h"
 #include "astro/orbits.h"
 #include "base/degrees.h"
+#include "base/translate.h"
 #include "chart/chart_annotations.h"
 #include "chart/chart_support.h"
 #include "chart/sky_layers.h"
@@ -34,10 +35,16 @@ void ProjectExactly(const ChartLayout& layout, double orientation, const Vector3
     y = layout.centreY - r * CosDeg(a);
 }
 
-// The legend's rows of meanings, and the texts that size it.
-inline constexpr const char* Meanings[] = {"star", "planet or Moon", "Sun", "Messier object",
-                                           "constellation figure"};
-inline constexpr const char* MagnitudeTitle = "star magnitudes:";
+// The legend's rows of meanings, and the texts that size it (shown in the user's language).
+inline constexpr const char* Meanings[] = {
+    VQ_TRANSLATE_NOOP("Legend", "star"), VQ_TRANSLATE_NOOP("Legend", "planet or Moon"),
+    VQ_TRANSLATE_NOOP("Legend", "Sun"), VQ_TRANSLATE_NOOP("Legend", "Messier object"),
+    VQ_TRANSLATE_NOOP("Legend", "constellation figure")};
+inline constexpr const char* MagnitudeTitle = VQ_TRANSLATE_NOOP("Legend", "star magnitudes:");
+
+std::string LegendText(const char* text) {
+    return Translate("Legend", text);
+}
 
 // Whole magnitudes shown in the legend: from the limit's whole part up to -1 (Sirius).
 int FaintestWhole(double dimmest) {
@@ -122,9 +129,9 @@ void DrawMoonPhase(Surface& surface, ChartMode mode, const ChartPassResult& pass
 
 LabelBox LegendBox(Surface& surface, const ChartPassResult& pass, int margin) {
     const ChartLayout& layout = pass.layout;
-    int textWidth = surface.TextWidth(MagnitudeTitle);
+    int textWidth = surface.TextWidth(LegendText(MagnitudeTitle));
     for (const char* meaning : Meanings)
-        textWidth = std::max(textWidth, surface.TextWidth(meaning));
+        textWidth = std::max(textWidth, surface.TextWidth(LegendText(meaning)));
     const std::vector<SkyLayer> skyRows = ShownSkyLayers(pass.view.sky);
     for (SkyLayer layer : skyRows)
         textWidth = std::max(textWidth, surface.TextWidth(SkyLayerMeaning(layer)));
@@ -201,7 +208,7 @@ void DrawLegend(Surface& surface, ChartMode mode, const ChartPassResult& pass, i
                 break;
             }
         }
-        surface.TextOut(textX, top, Meanings[row]);
+        surface.TextOut(textX, top, LegendText(Meanings[row]));
     }
     // A row for each sky layer shown, in its own colour and line.
     const SkyColours skyColours = SkyColoursFor(mode, pass, pens);
@@ -215,7 +222,7 @@ void DrawLegend(Surface& surface, ChartMode mode, const ChartPassResult& pass, i
     }
 
     // The dot of every whole magnitude, brightest first, with its number under it.
-    surface.TextOut(left, top, MagnitudeTitle);
+    surface.TextOut(left, top, LegendText(MagnitudeTitle));
     top += line;
     const int cell = MagnitudeCellWidth(surface, layout);
     surface.SelectPen(starPen);

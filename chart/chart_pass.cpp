@@ -15,6 +15,7 @@
 #include "astro/calendar.h"
 #include "astro/planets.h"
 #include "base/messages.h"
+#include "base/translate.h"
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
 #include "chart/precise_sky.h"
@@ -60,11 +61,13 @@ void StarLabel(int number, const Star& star, char (&text)[HotSpotTextSize]) {
     CopyLabel(text, label, static_cast<std::size_t>(length));
 }
 
-// A deep-sky object's label, "%s: %s; Mag=%3.1f" of identifier, name and magnitude, cut to 39
-// characters by the formatting itself.
+// A deep-sky object's label, "%s: %s; Mag=%3.1f" of identifier, name and magnitude (the format
+// in the user's language), cut to 39 characters.
 void DeepSkyLabel(const DeepSkyObject& object, char (&text)[HotSpotTextSize]) {
-    std::snprintf(text, sizeof text, "%.*s: %.*s; Mag=%3.1f", FieldLength(object.identifier),
-                  object.identifier, FieldLength(object.name), object.name, object.magnitude);
+    const std::string label =
+        FormatText(VQ_FORMAT("Readout", "%.*s: %.*s; Mag=%3.1f"), FieldLength(object.identifier),
+                   object.identifier, FieldLength(object.name), object.name, object.magnitude);
+    CopyLabel(text, label.data(), label.size());
 }
 
 // Marks a star or deep-sky object visible and stores its chart position when it stands above
@@ -120,8 +123,8 @@ void MessageBoxFormatted(const char* caption, const char* format, ...) {
     va_end(arguments);
     if (length < 0) text[0] = '\0';  // an encoding error leaves the buffer undefined
     MessageRequest request;
-    request.caption = caption ? caption : "";
-    request.text = text;
+    request.caption = Latin1ToUtf8(caption ? caption : "");
+    request.text = Latin1ToUtf8(text);
     request.icon = MessageIcon::None;
     ShowMessage(request);
 }
@@ -135,10 +138,16 @@ ChartView ViewFromSettings() {
 }
 
 std::string ChartInstantText(const SystemTime& time) {
-    char text[80];
-    std::snprintf(text, sizeof text, "%4d/%02d/%02d  %02d:%02d:%02d", time.year, time.month,
-                  time.day, time.hour, time.minute, time.second);
-    return text;
+    return FormatText(VQ_FORMAT("Chart", "%4d/%02d/%02d  %02d:%02d:%02d"), time.year, time.month,
+                      time.day, time.hour, time.minute, time.second);
+}
+
+std::string DateCaptionText() {
+    return Translate("Chart", "Date & Time of Map:");
+}
+
+std::string MagnitudeCaptionText(double dimmestMagnitude) {
+    return FormatText(VQ_FORMAT("Chart", "Dimmest Star Magnitude: %3.1f"), dimmestMagnitude);
 }
 
 // The picker's time is civil time `offset` seconds ahead of UT (0 without a place: the clock time
@@ -217,13 +226,15 @@ ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, C
     }
 
     if (overflow != 0) {
-        MessageBoxFormatted("Not Enough HotSpots",
-                            "There were %d more stars displayed than HotSpots available", overflow);
+        const std::string caption = Translate("Messages", "Not Enough HotSpots");
+        const std::string text = FormatText(
+            VQ_FORMAT("Messages", "There were %d more stars displayed than HotSpots available"),
+            overflow);
+        MessageBoxFormatted(caption.c_str(), "%s", text.c_str());
     }
 
     // The bodies follow without a limit test of their own: the catalogue limit leaves room for
     // all ten. The capacity test only guards the table itself.
-    std::string name;
     for (int row = PlutoRow; row >= SunRow; --row) {
         PlacedObject placed;
         placed.kind = PlacedKind::Body;
@@ -234,7 +245,7 @@ ChartPassResult PlaceChartObjects(const ChartWindow& window, Surface& surface, C
         placed.position = ProjectToChart(placed.altitude, placed.azimuth, layout.centreX,
                                          layout.centreY, layout.radius, view.orientationAzimuth);
         if (HotSpotCount >= 0 && HotSpotCount < HotSpotCapacity) {
-            GetBodyName(row, name);
+            const std::string name = BodyLabel(row);
             HotSpot& spot = HotSpotTable[HotSpotCount];
             spot.x = placed.position.x;
             spot.y = placed.position.y;

@@ -61,6 +61,10 @@ Observer PrepareSky(const SystemTime& time, const ChartView& view, double latitu
 
 // The caption of a chart's instant as files and paper show it: "2024/01/15  21:00:00".
 std::string ChartInstantText(const SystemTime& time);
+// The captions above and below the picker: "Date & Time of Map:" and "Dimmest Star Magnitude:
+// 4.4". These and the instant are in the user's language, with its decimal point.
+std::string DateCaptionText();
+std::string MagnitudeCaptionText(double dimmestMagnitude);
 
 // The hot spot under a pointer: the last entry in use that holds it, or -1.
 int FindHotSpot(int x, int y);

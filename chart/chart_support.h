@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string>
 
 #include "astro/orbits.h"
+#include "base/translate.h"
 #include "chart/pass_values.h"
 #include "chart/surface.h"
 
@@ -35,4 +37,12 @@ inline void BodyToHorizon(const Observer& observer, int row, double& altitude, d
 // the Sun.
 inline int BodyRadius(int row, int markSize) {
     return row <= MoonRow ? 2 * markSize : markSize;
+}
+
+// A body's name as the user reads it: the Sun, the Moon and the planets in the user's language
+// (the table's English name until a translation is installed).
+inline std::string BodyLabel(int row) {
+    std::string name;
+    GetBodyName(row, name);
+    return Translate("Bodies", name.c_str());
 }

@@ -137,3 +137,7 @@ void UpdateWindowSizeLayout(unsigned clientWidth, unsigned clientHeight) {
     v.readoutBottom = ClampToInt(v.clientHeight - margin);
     v.readoutRight = ClampToInt(3 * margin + std::int64_t{25} * v.capsWidth);
 }
+
+std::string CompassLabel(const CompassPoint& point) {
+    return Translate("Compass", point.label);
+}

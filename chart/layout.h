@@ -2,6 +2,9 @@
 // readout box.
 #pragma once
 
+#include <string>
+
+#include "base/translate.h"
 #include "chart/label_choice.h"
 #include "chart/surface.h"
 
@@ -78,9 +81,17 @@ struct CompassPoint {
     const char* label;
     double azimuth;
 };
+// The labels are English here (--facing takes them as they are); CompassLabel gives them in the
+// user's language.
 inline constexpr CompassPoint CompassPoints[8] = {
-    {"N", 0}, {"NE", 45}, {"E", 90}, {"SE", 135}, {"S", 180}, {"SW", 225}, {"W", 270}, {"NW", 315},
+    {VQ_TRANSLATE_NOOP("Compass", "N"), 0},   {VQ_TRANSLATE_NOOP("Compass", "NE"), 45},
+    {VQ_TRANSLATE_NOOP("Compass", "E"), 90},  {VQ_TRANSLATE_NOOP("Compass", "SE"), 135},
+    {VQ_TRANSLATE_NOOP("Compass", "S"), 180}, {VQ_TRANSLATE_NOOP("Compass", "SW"), 225},
+    {VQ_TRANSLATE_NOOP("Compass", "W"), 270}, {VQ_TRANSLATE_NOOP("Compass", "NW"), 315},
 };
+
+// A compass label as the chart shows it, in the user's language.
+std::string CompassLabel(const CompassPoint& point);
 
 // The alignment of a compass label whose rim point is `point`: text extends away from the disc.
 unsigned CompassAlignment(Point point, int centreX, int centreY);

@@ -8,6 +8,7 @@
 
 #include "astro/orbits.h"
 #include "catalog/sky_model.h"
+#include "chart/chart_support.h"
 
 namespace {
 
@@ -160,9 +161,12 @@ ObjectIndex ObjectIndex::Build(const std::vector<StarDesignation>& designations)
     }
 
     if (BodyTable[EarthRow].name[0] != 'E') InitBodyTable();
+    // The bodies by their English names and, in another language, by their names there.
     for (int row = SunRow; row <= PlutoRow; ++row) {
         std::string name;
         GetBodyName(row, name);
+        const std::string local = BodyLabel(row);
+        if (local != name) index.Add(local, {FoundKind::Body, row}, 0);
         index.Add(name, {FoundKind::Body, row}, 0);
     }
 
@@ -236,11 +240,8 @@ std::string ObjectIndex::Label(const FoundObject& object) const {
             const DeepSkyObject& deepSky = DeepSkyTable[object.index];
             return Field(deepSky.identifier) + ": " + Field(deepSky.name);
         }
-        case FoundKind::Body: {
-            std::string name;
-            GetBodyName(object.index, name);
-            return name;
-        }
+        case FoundKind::Body:
+            return BodyLabel(object.index);
         case FoundKind::Constellation:
             if (object.index < 0 || object.index >= MaxConstellations) break;
             return WithSpaces(Field(ConstellationTable[object.index].name));

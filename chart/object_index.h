@@ -43,9 +43,10 @@ class ObjectIndex {
     // The names of everything in the loaded tables: stars by proper name, Bayer designation
     // ("Alp Ori", "Kap1 Scl"), Flamsteed designation ("58 Ori") and catalogue number ("HR 2061");
     // Messier objects by identifier ("M42") and common name ("Orion Nebula", "Pleiades"); the Sun,
-    // the Moon and the planets; the constellations as their table names them ("Canis Major") and
-    // under their usual spelling where the table differs ("Orion"). `designations` gives the
-    // designations of the stars that the catalogue names by proper name.
+    // the Moon and the planets, in English and in the user's language; the constellations as their
+    // table names them ("Canis Major") and under their usual spelling where the table differs
+    // ("Orion"). `designations` gives the designations of the stars that the catalogue names by
+    // proper name.
     static ObjectIndex Build(const std::vector<StarDesignation>& designations = LoadDesignations());
 
     // The object a name stands for (compared by MatchKey), or nothing.

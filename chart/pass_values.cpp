@@ -3,6 +3,7 @@
 
 #include "astro/calendar.h"
 #include "astro/coordinates.h"
+#include "base/translate.h"
 #include "chart/time_basis.h"
 
 Observer MakeObserver(double latitude, double longitude, int year, int month, double day) {
@@ -30,7 +31,7 @@ std::vector<std::string> PlaceCaptionLines(const ChartView& view, const Observer
     if (!view.placeName.empty()) lines.push_back(view.placeName);
     lines.push_back(LatitudeText(observer.latitude) + "  " + LongitudeText(-view.longitude));
     if (view.zoneName.empty())
-        lines.push_back("UT");
+        lines.push_back(Translate("Chart", "UT"));
     else if (view.zoneName.rfind("UTC", 0) == 0)  // a fixed offset names itself
         lines.push_back(view.zoneName);
     else

@@ -16,15 +16,11 @@
 
 namespace {
 
-// "Jan 15 21:03".
+// "Jan 15 21:03", in the user's language.
 std::string ShortTime(const SystemTime& time) {
-    static constexpr const char* Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char text[32];
-    std::snprintf(text, sizeof text, "%s %d %02d:%02d",
-                  Months[(time.month >= 1 && time.month <= 12) ? time.month - 1 : 0], time.day,
-                  time.hour, time.minute);
-    return text;
+    //: The month's short name, the day of the month, the hour and the minute.
+    return FormatText(VQ_FORMAT("Readout", "%s %d %02d:%02d"), MonthAbbreviation(time.month),
+                      time.day, time.hour, time.minute);
 }
 
 }  // namespace
@@ -81,8 +77,15 @@ std::string IsoTime(const SystemTime& time) {
 }
 
 const char* CompassDirection(double azimuth) {
-    static constexpr const char* Points[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+    static constexpr const char* Points[] = {
+        VQ_TRANSLATE_NOOP("Compass", "N"),  VQ_TRANSLATE_NOOP("Compass", "NNE"),
+        VQ_TRANSLATE_NOOP("Compass", "NE"), VQ_TRANSLATE_NOOP("Compass", "ENE"),
+        VQ_TRANSLATE_NOOP("Compass", "E"),  VQ_TRANSLATE_NOOP("Compass", "ESE"),
+        VQ_TRANSLATE_NOOP("Compass", "SE"), VQ_TRANSLATE_NOOP("Compass", "SSE"),
+        VQ_TRANSLATE_NOOP("Compass", "S"),  VQ_TRANSLATE_NOOP("Compass", "SSW"),
+        VQ_TRANSLATE_NOOP("Compass", "SW"), VQ_TRANSLATE_NOOP("Compass", "WSW"),
+        VQ_TRANSLATE_NOOP("Compass", "W"),  VQ_TRANSLATE_NOOP("Compass", "WNW"),
+        VQ_TRANSLATE_NOOP("Compass", "NW"), VQ_TRANSLATE_NOOP("Compass", "NNW")};
     if (!std::isfinite(azimuth)) return "";
     const double sector = std::fmod(std::fmod(azimuth, 360.0) + 360.0 + 11.25, 360.0) / 22.5;
     return Points[static_cast<int>(sector) % 16];
@@ -90,33 +93,35 @@ const char* CompassDirection(double azimuth) {
 
 std::string DescribeFound(const std::string& label, const SkyPlace& place,
                           const RiseTransitSet& times) {
-    char where[96];
+    std::string where;
     if (AboveHorizon(place.altitude)) {
-        std::snprintf(where, sizeof where, "altitude %.1f\xb0, azimuth %.1f\xb0 (%s)",
-                      place.altitude, place.azimuth, CompassDirection(place.azimuth));
+        //: The altitude and the azimuth, angles such as 24.5 degrees, and the compass direction.
+        where = FormatText(VQ_FORMAT("Readout", "altitude %s, azimuth %s (%s)"),
+                           FormatDecimal(place.altitude, 1) + "\xb0",
+                           FormatDecimal(place.azimuth, 1) + "\xb0",
+                           Translate("Compass", CompassDirection(place.azimuth)));
     } else if (times.up) {
         // Risen by the almanac's convention, but not yet above the chart's horizon.
-        char azimuth[16];
-        std::snprintf(azimuth, sizeof azimuth, "%.1f\xb0", place.azimuth);
-        std::snprintf(where, sizeof where, "%s",
-                      FillIn(Translate("Find", "on the horizon, azimuth %1 (%2)"),
-                             {azimuth, CompassDirection(place.azimuth)})
-                          .c_str());
+        //: The azimuth, an angle such as 71.2 degrees, and the compass direction.
+        where = FormatText(VQ_FORMAT("Readout", "on the horizon, azimuth %s (%s)"),
+                           FormatDecimal(place.azimuth, 1) + "\xb0",
+                           Translate("Compass", CompassDirection(place.azimuth)));
     } else {
-        std::snprintf(where, sizeof where, "below the horizon");
+        where = Translate("Readout", "below the horizon");
     }
     std::string text = label + ": " + where;
-    if (times.neverRises) return text + "; never rises";
+    if (times.neverRises) return text + "; " + Translate("Readout", "never rises");
     // The events in the order they come.
     std::vector<std::pair<std::string, std::string>> events;  // ISO time, words
-    auto event = [&](const char* name, const std::optional<SystemTime>& at) {
-        if (at) events.emplace_back(IsoTime(*at), std::string(name) + " " + ShortTime(*at));
+    auto event = [&](TranslatableFormat words, const std::optional<SystemTime>& at) {
+        if (at) events.emplace_back(IsoTime(*at), FormatText(words, ShortTime(*at)));
     };
-    event("rises", times.rising);
-    event("transits", times.transit);
-    event("sets", times.setting);
+    //: The next rising; %s is its date and time, such as "Jan 15 21:03".
+    event(VQ_FORMAT("Readout", "rises %s"), times.rising);
+    event(VQ_FORMAT("Readout", "transits %s"), times.transit);
+    event(VQ_FORMAT("Readout", "sets %s"), times.setting);
     std::sort(events.begin(), events.end());
     for (const auto& [at, words] : events) text += "; " + words;
-    if (times.neverSets) text += "; never sets";
+    if (times.neverSets) text += "; " + Translate("Readout", "never sets");
     return text;
 }

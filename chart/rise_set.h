@@ -48,13 +48,14 @@ RiseTransitSet NextRiseTransitSet(const FoundObject& object, const SystemTime& f
 SystemTime AddSeconds(const SystemTime& time, long long seconds);
 // "2024-01-15T21:00:00".
 std::string IsoTime(const SystemTime& time);
-// The 16-point compass direction of an azimuth (north 0, east 90): "N", "NNE", ... "NNW".
+// The 16-point compass direction of an azimuth (north 0, east 90): "N", "NNE", ... "NNW", in
+// English (Translate("Compass", ...) gives it in the user's language).
 const char* CompassDirection(double azimuth);
 
 // One line for the readout, in Latin-1: where the object stands ("Betelgeuse: altitude 35.2\xb0,
 // azimuth 160.3\xb0 (SSE)", "Betelgeuse: on the horizon, azimuth 71.2\xb0 (ENE)" when it has risen
 // by the convention but is not above 0, or "Betelgeuse: below the horizon"), then its next rising,
 // transit and setting in the order they come, as month, day and time of the chart's clock, or
-// "never rises" / "never sets".
+// "never rises" / "never sets"; in the user's language.
 std::string DescribeFound(const std::string& label, const SkyPlace& place,
                           const RiseTransitSet& times);

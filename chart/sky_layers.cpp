@@ -122,11 +122,9 @@ void DrawGrid(Surface& surface, const ChartPassResult& pass) {
 }
 
 // "%1" of a translated text replaced by a number.
-std::string WithNumber(const std::string& format, int number) {
-    std::string text = format;
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, std::to_string(number));
-    return text;
+// "30\xB0": a number of degrees, the same in every language (Latin-1, as the core draws).
+std::string DegreesLabel(int number) {
+    return std::to_string(number) + "\xB0";
 }
 
 LabelBox CentredBox(Surface& surface, const std::string& text, ChartXY at, int height) {
@@ -195,7 +193,6 @@ std::vector<GridLabel> GridLabels(Surface& surface, const ChartPassResult& pass)
     const ChartLayout& layout = pass.layout;
     const int height = layout.lineHeight;
     const ChartProjection project(layout, pass.view.orientationAzimuth);
-    const std::string degrees = Translate("Grid", "%1\xB0");
     auto along = [&](double azimuth, double distance) {
         const ChartXY rim = project({0, std::cos(azimuth * Radian), std::sin(azimuth * Radian)});
         const double k = layout.radius > 0 ? distance / layout.radius : 0.0;
@@ -203,12 +200,12 @@ std::vector<GridLabel> GridLabels(Surface& surface, const ChartPassResult& pass)
                        layout.centreY + (rim.y - layout.centreY) * k};
     };
     for (int azimuth = 0; azimuth < 360; azimuth += GridAzimuthStep) {
-        const std::string text = WithNumber(degrees, azimuth);
+        const std::string text = DegreesLabel(azimuth);
         labels.push_back(
             {text, CentredBox(surface, text, along(azimuth, layout.radius - height), height)});
     }
     for (int altitude = GridAltitudeStep; altitude < 90; altitude += GridAltitudeStep) {
-        const std::string text = WithNumber(degrees, altitude);
+        const std::string text = DegreesLabel(altitude);
         const double r = layout.radius * (1.0 - altitude / 90.0);
         labels.push_back(
             {text, CentredBox(surface, text, along(pass.view.orientationAzimuth, r), height)});

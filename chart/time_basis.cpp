@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/translate.h"
+
 // Howard Hinnant's days_from_civil: the proleptic Gregorian calendar counted in 400-year eras of
 // 146097 days, the year taken from March so that the leap day ends it.
 long long DaysFromCivil(int year, int month, int day) {
@@ -85,21 +87,31 @@ std::string UtcOffsetText(int offsetSeconds) {
 
 namespace {
 
-std::string HemisphereText(double degrees, char positive, char negative) {
-    char text[40];
+// The hemisphere letters are the compass's, in the user's language.
+std::string HemisphereText(double degrees, const char* positive, const char* negative) {
     // Rounded first, so that -0.001 reads "0.00 N" rather than "0.00 S".
     const double rounded = std::round(degrees * 100.0) / 100.0;
-    std::snprintf(text, sizeof text, "%.2f\xB0 %c", std::fabs(rounded),
-                  rounded < 0 ? negative : positive);
-    return text;
+    return FormatDecimal(std::fabs(rounded), 2) + "\xB0 " +
+           Translate("Compass", rounded < 0 ? negative : positive);
 }
 
 }  // namespace
 
 std::string LatitudeText(double degrees) {
-    return HemisphereText(degrees, 'N', 'S');
+    return HemisphereText(degrees, "N", "S");
 }
 
 std::string LongitudeText(double degreesEast) {
-    return HemisphereText(degreesEast, 'E', 'W');
+    return HemisphereText(degreesEast, "E", "W");
+}
+
+std::string MonthAbbreviation(int month) {
+    static constexpr const char* Months[] = {
+        VQ_TRANSLATE_NOOP("Months", "Jan"), VQ_TRANSLATE_NOOP("Months", "Feb"),
+        VQ_TRANSLATE_NOOP("Months", "Mar"), VQ_TRANSLATE_NOOP("Months", "Apr"),
+        VQ_TRANSLATE_NOOP("Months", "May"), VQ_TRANSLATE_NOOP("Months", "Jun"),
+        VQ_TRANSLATE_NOOP("Months", "Jul"), VQ_TRANSLATE_NOOP("Months", "Aug"),
+        VQ_TRANSLATE_NOOP("Months", "Sep"), VQ_TRANSLATE_NOOP("Months", "Oct"),
+        VQ_TRANSLATE_NOOP("Months", "Nov"), VQ_TRANSLATE_NOOP("Months", "Dec")};
+    return Translate("Months", Months[month >= 1 && month <= 12 ? month - 1 : 0]);
 }

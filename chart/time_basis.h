@@ -42,3 +42,7 @@ std::string UtcOffsetText(int offsetSeconds);
 // decimals with its hemisphere: "51.51\xB0 N", "0.13\xB0 W" (Latin-1 degree sign).
 std::string LatitudeText(double degrees);
 std::string LongitudeText(double degreesEast);
+
+// The short name of a month, 1 to 12 ("Jan" to "Dec"; January for any other), in the user's
+// language.
+std::string MonthAbbreviation(int month);

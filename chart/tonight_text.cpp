@@ -26,10 +26,9 @@ std::string Month(int month) {
     return Translate("Tonight", Months[(month >= 1 && month <= 12) ? month - 1 : 0]);
 }
 
+// An angle for a sentence, with the language's decimal point.
 std::string Degrees(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
+    return FormatDecimal(value, 1);
 }
 
 }  // namespace

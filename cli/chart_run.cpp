@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
 #include <QPainter>
@@ -78,7 +79,10 @@ bool ApplyOptions(const ChartOptions& options, const std::string& settingsPath,
                                                        abbreviation.c_str(), AbbreviationSize) != 0)
             ++row;
         if (row == ConstellationCount) {
-            error = "--figures: no constellation is abbreviated \"" + abbreviation + "\"";
+            error = QCoreApplication::translate("Options",
+                                                "--figures: no constellation is abbreviated \"%1\"")
+                        .arg(QString::fromStdString(abbreviation))
+                        .toStdString();
             return false;
         }
         shown[row] = true;
@@ -104,11 +108,21 @@ bool ApplyPlaceOptions(const ChartOptions& options, const QDateTime& now, ChartV
     if (!options.place.empty()) {
         const std::optional<ZoneCity> city = FindZoneCity(ZoneCities(), options.place);
         if (!city) {
-            error =
-                "--place: no city of the time-zone database is called \"" + options.place + "\"";
-            const std::vector<std::string> close = CloseZoneCities(ZoneCities(), options.place);
-            for (std::size_t i = 0; i < close.size(); ++i)
-                error += (i == 0 ? "; the closest are " : ", ") + close[i];
+            const QString place = QString::fromStdString(options.place);
+            QStringList close;
+            for (const std::string& name : CloseZoneCities(ZoneCities(), options.place))
+                close << QString::fromStdString(name);
+            error = (close.empty() ? QCoreApplication::translate(
+                                         "Options",
+                                         "--place: no city of the time-zone database is called "
+                                         "\"%1\"")
+                                         .arg(place)
+                                   : QCoreApplication::translate(
+                                         "Options",
+                                         "--place: no city of the time-zone database is called "
+                                         "\"%1\"; the closest are %2")
+                                         .arg(place, close.join(QStringLiteral(", "))))
+                        .toStdString();
             return false;
         }
         place = Place{city->longitudeEast, city->zone, city->name};
@@ -119,10 +133,12 @@ bool ApplyPlaceOptions(const ChartOptions& options, const QDateTime& now, ChartV
         if (options.longitudeEast) place->longitudeEast = *options.longitudeEast;
         if (!options.zone.empty()) {
             if (!ZoneFromName(options.zone)) {
-                error =
-                    "--zone must be an IANA time-zone name such as Europe/London, or "
-                    "UTC+hh:mm, not \"" +
-                    options.zone + "\"";
+                error = QCoreApplication::translate(
+                            "Options",
+                            "--zone must be an IANA time-zone name such as Europe/London, or "
+                            "UTC+hh:mm, not \"%1\"")
+                            .arg(QString::fromStdString(options.zone))
+                            .toStdString();
                 return false;
             }
             place->zone = options.zone;

@@ -1,22 +1,39 @@
 #include "cli/find_run.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "base/translate.h"
 #include "chart/chart_pass.h"
 #include "chart/object_index.h"
 #include "chart/rise_set.h"
 #include "chart/view_settings.h"
+#include "render/language.h"
 
 bool PrintFound(std::FILE* out, const std::string& name, const SystemTime& time,
                 const ChartView& view, std::string& error) {
     const ObjectIndex index = ObjectIndex::Build();
-    const std::optional<FoundObject> object = index.Find(name);
+    const std::string key = ToCoreText(QString::fromLocal8Bit(name));  // the index is Latin-1
+    const std::optional<FoundObject> object = index.Find(key);
     if (!object) {
-        std::vector<std::string> near = index.CloseMatches(name);
-        if (near.empty()) near = index.Complete(name, 5);
-        error = "no object is named \"" + name + "\"";
-        for (std::size_t i = 0; i < near.size(); ++i)
-            error += (i == 0 ? "; close matches: " : ", ") + near[i];
+        std::vector<std::string> near = index.CloseMatches(key);
+        if (near.empty()) near = index.Complete(key, 5);
+        // The index's names are the core's Latin-1; the message is UTF-8.
+        QStringList matches;
+        for (const std::string& match : near) matches << FromCoreText(match);
+        const QString asked = QString::fromStdString(name);
+        error =
+            (matches.empty()
+                 ? QCoreApplication::translate("Options", "no object is named \"%1\"").arg(asked)
+                 : QCoreApplication::translate("Options",
+                                               "no object is named \"%1\"; close matches: %2")
+                       .arg(asked, matches.join(QStringLiteral(", "))))
+                .toStdString();
         return false;
     }
+    // The line is for scripts: English names whatever the language (a name in the language was
+    // found all the same).
+    const EnglishTexts english;
     const double latitude = ViewSettings.latitude;
     const RiseTransitSet times = NextRiseTransitSet(*object, time, view, latitude);
     const SkyPlace place = FoundPlace(*object, time, view, latitude);

@@ -7,16 +7,19 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/messages.h"
+#include "base/translate.h"
 #include "catalog/loaders.h"
 #include "chart/view_settings.h"
 #include "cli/chart_run.h"
@@ -24,6 +27,7 @@
 #include "cli/options.h"
 #include "cli/tonight_run.h"
 #include "render/chart_export.h"
+#include "render/language.h"
 #include "render/planisphere_pages.h"
 #include "render/settings_file.h"
 
@@ -32,9 +36,44 @@ namespace {
 constexpr const char* ProgramName = "velquorran-chart";
 
 int BadOptions(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for the options.\n", ProgramName, message.c_str(),
-                 ProgramName);
+    std::fprintf(stderr, "%s: %s\n%s\n", ProgramName, message.c_str(),
+                 QCoreApplication::translate("Options", "Try '%1 --help' for the options.")
+                     .arg(QLatin1String(ProgramName))
+                     .toStdString()
+                     .c_str());
     return 2;
+}
+
+// The value of the last --language among the arguments, read before the options are, so that
+// their messages are in that language too.
+std::optional<std::string> LanguageArgument(const std::vector<std::string>& arguments) {
+    std::optional<std::string> language;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--language" && i + 1 < arguments.size())
+            language = arguments[++i];
+        else if (arguments[i].rfind("--language=", 0) == 0)
+            language = arguments[i].substr(11);
+    }
+    return language;
+}
+
+// The language of the environment, then the one --language names, if any. False when that one
+// has no translation (the environment's stays).
+bool InstallLanguages(const std::vector<std::string>& arguments, std::string& error) {
+    const QString folder = TranslationsFolder();
+    InstallLanguage(ChooseLanguage(RequestedLanguages(LanguageEnvironment::OfProcess()), folder),
+                    folder);
+    const std::optional<std::string> language = LanguageArgument(arguments);
+    if (!language || language->empty()) return true;
+    const std::optional<LanguageChoice> choice = LanguageForCode(*language, folder);
+    if (!choice) {
+        error = QCoreApplication::translate("Options", "--language must be one of %1, not \"%2\"")
+                    .arg(AvailableLanguages(folder).join(QStringLiteral(", ")),
+                         QString::fromStdString(*language))
+                    .toStdString();
+        return false;
+    }
+    return InstallLanguage(*choice, folder);
 }
 
 // The core's message boxes, written as one line each on stderr.
@@ -74,8 +113,11 @@ int Finish(int status) {
     const bool flushed = std::fflush(stdout) == 0;
     const int error = errno;
     if (flushed && !std::ferror(stdout)) return status;
-    std::fprintf(stderr, "%s: cannot write to standard output%s%s\n", ProgramName,
-                 error != 0 ? ": " : "", error != 0 ? std::strerror(error) : "");
+    const QString message =
+        error != 0 ? QCoreApplication::translate("Options", "cannot write to standard output: %1")
+                         .arg(QString::fromLocal8Bit(std::strerror(error)))
+                   : QCoreApplication::translate("Options", "cannot write to standard output");
+    std::fprintf(stderr, "%s: %s\n", ProgramName, message.toLocal8Bit().constData());
     return 1;
 }
 
@@ -83,8 +125,18 @@ int Finish(int status) {
 
 int main(int argc, char** argv) {
     HoldClosedStandardOutput();
-    // The options are read before Qt sees them, so that Qt takes none of them for its own.
+    qInstallMessageHandler(FilterQtMessages);
+    // Fonts and painting need a Qt application, but no display: always the offscreen platform,
+    // whatever QT_QPA_PLATFORM names (a platform that cannot start would abort the run). Qt sees
+    // none of the options, which are read below, in the user's language.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    // Qt adopts the user's locale; numbers in the list stay "51.50" for scripts.
+    std::setlocale(LC_NUMERIC, "C");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string error;
+    if (!InstallLanguages(arguments, error)) return BadOptions(error);
     const ParseResult parsed = ParseOptions(arguments);
     if (!parsed.ok) return BadOptions(parsed.error);
     const ChartOptions& options = parsed.options;
@@ -92,20 +144,10 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().c_str(), stdout);
         return Finish(0);
     }
-
-    qInstallMessageHandler(FilterQtMessages);
-    // Fonts and painting need a Qt application, but no display: always the offscreen platform,
-    // whatever QT_QPA_PLATFORM names (a platform that cannot start would abort the run).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    // Qt adopts the user's locale; numbers in the list stay "51.50" for scripts.
-    std::setlocale(LC_NUMERIC, "C");
     Messages().Replace(PrintMessage);
 
     InitProjectionPi();
     LoadAllCatalogues();
-    std::string error;
     if (!ApplyOptions(options, SettingsFileName, error)) return BadOptions(error);
 
     ChartView view = ViewFromSettings();
@@ -131,20 +173,25 @@ int main(int argc, char** argv) {
     }
     const FixedChartWindow window(options.width, options.height, time);
     const ChartMode mode = options.print ? ChartPrinter : ChartScreen;
+    // The list is for scripts: English labels whatever the language, from a pass of its own when
+    // the file's pass was drawn in another language.
+    const bool listFromFile = options.list && InstalledLanguage().isEmpty();
     ChartPassResult pass;
     if (!options.output.empty()) {
         ExportJob job{options.width, options.height, mode, window, RendererFont()};
-        job.result = &pass;
+        if (listFromFile) job.result = &pass;
         if (options.night) job.pens = NightChartPens();
         job.view = view;
         if (!ExportChart(options.output, job, error)) {
             std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
             return 1;
         }
-    } else if (options.list) {
-        pass = RunPassForList(options, window, view);
     }
-    if (options.list) PrintPlacedObjects(stdout, pass);
+    if (options.list) {
+        const EnglishTexts english;
+        if (options.output.empty() || !listFromFile) pass = RunPassForList(options, window, view);
+        PrintPlacedObjects(stdout, pass);
+    }
     if (!options.find.empty() && !PrintFound(stdout, options.find, time, view, error)) {
         std::fprintf(stderr, "%s: %s\n", ProgramName, error.c_str());
         return Finish(2);

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "render/chart_export.h"
+#include "render/language.h"
 #include "render/place.h"
 #include "render/planisphere_pages.h"
 
@@ -15,6 +17,27 @@ namespace {
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
+}
+
+// The languages --language takes, as "de, en, es, fr".
+std::string LanguageList() {
+    return AvailableLanguages(TranslationsFolder()).join(QStringLiteral(", ")).toStdString();
+}
+
+// A message in the user's language (UTF-8), its %1, %2, %3 filled with `values` at once.
+std::string Message(const char* text, const std::vector<std::string>& values = {}) {
+    const QString message = QCoreApplication::translate("Options", text);
+    auto value = [&](std::size_t i) { return QString::fromStdString(values[i]); };
+    switch (values.size()) {
+        case 0:
+            return message.toStdString();
+        case 1:
+            return message.arg(value(0)).toStdString();
+        case 2:
+            return message.arg(value(0), value(1)).toStdString();
+        default:
+            return message.arg(value(0), value(1), value(2)).toStdString();
+    }
 }
 
 bool IsDigits(const std::string& text, std::size_t at, std::size_t count) {
@@ -74,23 +97,24 @@ bool ParseFigures(const std::string& text, ChartOptions& options) {
 
 // What --tonight cannot go with, as a message, or nothing.
 std::string TonightClash(const ChartOptions& o) {
-    auto text = [](const char* words) {
-        return QCoreApplication::translate("Options", words).toStdString();
-    };
-    if (o.planisphere) return text("--tonight cannot go with --planisphere: give one of them");
+    if (o.planisphere)
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight cannot go with --planisphere: give one of them"));
     if (o.list || !o.find.empty())
-        return text("--tonight cannot go with --list or --find: give one of them");
-    if (o.night) return text("--tonight's sheet is printed: it cannot go with --night");
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight cannot go with --list or --find: give one of them"));
+    if (o.night)
+        return Message(QT_TRANSLATE_NOOP(
+            "Options", "--tonight's sheet is printed: it cannot go with --night"));
     const std::string extension =
         o.output.size() >= 4
             ? QString::fromStdString(o.output.substr(o.output.size() - 4)).toLower().toStdString()
             : "";
     if (!o.output.empty() && extension != ".pdf")
-        return QCoreApplication::translate("Options",
-                                           "--tonight writes its observing sheet as a PDF: "
-                                           "-o FILE.pdf, not %1")
-            .arg(QString::fromStdString(Quoted(o.output)))
-            .toStdString();
+        return Message(QT_TRANSLATE_NOOP("Options",
+                                         "--tonight writes its observing sheet as a PDF: "
+                                         "-o FILE.pdf, not %1"),
+                       {Quoted(o.output)});
     return {};
 }
 
@@ -229,12 +253,15 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                                 name == "--facing" || name == "--figures" || name == "--size" ||
                                 name == "-o" || name == "--find" || name == "--labels" ||
                                 name == "--longitude" || name == "--zone" || name == "--place" ||
-                                name == "--page" || name == "--sky";
+                                name == "--page" || name == "--language" ||
+                                name == "--sky";
         if (takesValue && !value) {
-            if (i + 1 >= arguments.size()) return fail("option " + name + " needs a value");
+            if (i + 1 >= arguments.size())
+                return fail(
+                    Message(QT_TRANSLATE_NOOP("Options", "option %1 needs a value"), {name}));
             value = arguments[++i];
         } else if (!takesValue && value) {
-            return fail("option " + name + " takes no value");
+            return fail(Message(QT_TRANSLATE_NOOP("Options", "option %1 takes no value"), {name}));
         }
 
         if (name == "--help" || name == "-h") {
@@ -242,10 +269,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         } else if (name == "--latitude") {
             const auto latitude = ParseDecimal(*value);
             if (!latitude || !IsLatitude(*latitude))
-                return fail(
-                    "--latitude must be a number of degrees from -90 (south) to 90 "
-                    "(north), not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--latitude must be a number of degrees "
+                                                      "from -90 (south) to 90 (north), not %1"),
+                                    {Quoted(*value)}));
             o.latitude = *latitude;
         } else if (name == "--time" && *value == "now") {
             o.time.reset();
@@ -253,75 +280,93 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         } else if (name == "--longitude") {
             const auto longitude = ParseLongitudeText(*value);
             if (!longitude)
-                return fail(
-                    "--longitude must be degrees from -180 (west) to 180 (east), or unsigned "
-                    "with W or E after it (74.006W, 0.13E), not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--longitude must be degrees from -180 "
+                                                      "(west) to 180 (east), or unsigned with W "
+                                                      "or E after it (74.006W, 0.13E), not %1"),
+                                    {Quoted(*value)}));
             o.longitudeEast = *longitude;
         } else if (name == "--zone" || name == "--place") {
-            if (value->empty()) return fail(name + " needs a name");
+            if (value->empty())
+                return fail(Message(QT_TRANSLATE_NOOP("Options", "%1 needs a name"), {name}));
             (name == "--zone" ? o.zone : o.place) = *value;
         } else if (name == "--time") {
             o.timeNow = false;
             const auto time = ParseTime(*value);
             if (!time)
-                return fail(
-                    "--time must be a date and time written YYYY-MM-DDTHH:MM:SS, for "
-                    "example 2024-01-15T21:00:00, not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--time must be a date and time written "
+                                                      "YYYY-MM-DDTHH:MM:SS, for example "
+                                                      "2024-01-15T21:00:00, not %1"),
+                                    {Quoted(*value)}));
             o.time = *time;
         } else if (name == "--magnitude") {
             const auto magnitude = ParseDecimal(*value);
             if (!magnitude || *magnitude < 0 || *magnitude > FaintestDimmestMagnitude)
-                return fail("--magnitude must be a number from 0 to 6.5, not " + Quoted(*value));
+                return fail(
+                    Message(QT_TRANSLATE_NOOP("Options",
+                                              "--magnitude must be a number from 0 to 6.5, not %1"),
+                            {Quoted(*value)}));
             o.magnitude = *magnitude;
         } else if (name == "--facing") {
             const auto facing = ParseFacing(*value);
             if (!facing)
-                return fail("--facing must be one of N, NE, E, SE, S, SW, W, NW, not " +
-                            Quoted(*value));
+                return fail(Message(
+                    QT_TRANSLATE_NOOP("Options",
+                                      "--facing must be one of N, NE, E, SE, S, SW, W, NW, not %1"),
+                    {Quoted(*value)}));
             o.facing = *facing;
         } else if (name == "--figures") {
             if (!ParseFigures(*value, o))
-                return fail(
-                    "--figures must be all, none, or constellation abbreviations "
-                    "separated by commas (for example Ori,CMa), not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--figures must be all, none, or "
+                                                      "constellation abbreviations separated by "
+                                                      "commas (for example Ori,CMa), not %1"),
+                                    {Quoted(*value)}));
         } else if (name == "--deep-sky") {
             o.deepSky = true;
         } else if (name == "--size") {
             if (!ParseSize(*value, o.width, o.height))
-                return fail("--size must be WIDTHxHEIGHT in pixels, each from " +
-                            std::to_string(MinChartSide) + " to " + std::to_string(MaxChartSide) +
-                            ", not " + Quoted(*value));
+                return fail(Message(
+                    QT_TRANSLATE_NOOP("Options",
+                                      "--size must be WIDTHxHEIGHT in pixels, "
+                                      "each from %1 to %2, not %3"),
+                    {std::to_string(MinChartSide), std::to_string(MaxChartSide), Quoted(*value)}));
         } else if (name == "--print") {
             o.print = true;
         } else if (name == "-o") {
-            if (value->empty()) return fail("-o needs a file name");
+            if (value->empty())
+                return fail(Message(QT_TRANSLATE_NOOP("Options", "-o needs a file name")));
             if (FindExportWriter(*value) == nullptr)
-                return fail("the output file name must end in " + KnownExportExtensions() +
-                            ", not " + Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "the output file name must end in %1, not "
+                                                      "%2"),
+                                    {KnownExportExtensions(), Quoted(*value)}));
             o.output = *value;
         } else if (name == "--labels") {
             const auto labels = ParseLabels(*value);
             if (!labels)
-                return fail(
-                    "--labels must be all, none, or some of stars, constellations, "
-                    "all-constellations, planets, deep-sky, legend separated by commas, not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--labels must be all, none, or some of "
+                                                      "stars, constellations, all-constellations, "
+                                                      "planets, deep-sky, legend separated by "
+                                                      "commas, not %1"),
+                                    {Quoted(*value)}));
             o.labels = *labels;
         } else if (name == "--sky") {
             const auto sky = ParseSkyLayers(*value);
             if (!sky)
-                return fail(
-                    "--sky must be all, none, or some of milky-way, boundaries, ecliptic, "
-                    "equator, grid separated by commas, not " +
-                    Quoted(*value));
+                return fail(Message(QT_TRANSLATE_NOOP("Options",
+                                                      "--sky must be all, none, or some of "
+                                                      "milky-way, boundaries, ecliptic, equator, "
+                                                      "grid separated by commas, not %1"),
+                                    {Quoted(*value)}));
             o.sky = *sky;
         } else if (name == "--list") {
             o.list = true;
         } else if (name == "--find") {
-            if (value->empty()) return fail("--find needs a name");
+            if (value->empty())
+                return fail(Message(QT_TRANSLATE_NOOP("Options", "--find needs a name")));
             o.find = *value;
         } else if (name == "--night") {
             o.night = true;
@@ -329,30 +374,45 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
             o.precise = true;
         } else if (name == "--planisphere") {
             o.planisphere = true;
+        } else if (name == "--language") {
+            if (value->empty())
+                return fail(Message(QT_TRANSLATE_NOOP("Options", "%1 needs a name"), {name}));
+            o.language = *value;  // cli/main.cpp chooses the translation
         } else if (name == "--tonight") {
             o.tonight = true;
         } else if (name == "--page") {
             const auto paper = ParsePaperSize(*value);
-            if (!paper) return fail("--page must be A4 or Letter, not " + Quoted(*value));
+            if (!paper)
+                return fail(
+                    Message(QT_TRANSLATE_NOOP("Options", "--page must be A4 or Letter, not %1"),
+                            {Quoted(*value)}));
             o.letterPaper = *paper == PaperSize::Letter;
         } else {
-            return fail("unknown option " + Quoted(arguments[i]));
+            return fail(
+                Message(QT_TRANSLATE_NOOP("Options", "unknown option %1"), {Quoted(arguments[i])}));
         }
     }
-    if (o.night && o.print) return fail("--night is a screen look and cannot go with --print");
+    if (o.night && o.print)
+        return fail(Message(
+            QT_TRANSLATE_NOOP("Options", "--night is a screen look and cannot go with --print")));
     if (o.planisphere && PlanisphereFileNames(o.output).empty())
-        return fail("--planisphere needs -o FILE ending in .pdf, .svg or .png");
+        return fail(Message(QT_TRANSLATE_NOOP(
+            "Options", "--planisphere needs -o FILE ending in .pdf, .svg or .png")));
     if (o.tonight) {
         if (const std::string clash = TonightClash(o); !clash.empty()) return fail(clash);
     }
     if (!o.help && o.output.empty() && !o.list && o.find.empty() && !o.tonight)
-        return fail("nothing to do: give -o FILE, --list or --find NAME");
+        return fail(Message(
+            QT_TRANSLATE_NOOP("Options", "nothing to do: give -o FILE, --list or --find NAME")));
     result.ok = true;
     return result;
 }
 
+// One text for the translators, so that they keep its columns (and clang-format keeps its
+// lines); %1 is the list of extensions, %2 the list of languages.
 std::string UsageText() {
-    return std::string() +
+    // clang-format off
+    return Message(QT_TRANSLATE_NOOP("Options",
            "Usage: velquorran-chart [options] (-o FILE | --list | --find NAME | --tonight)\n"
            "Draws the sky above the horizon for a latitude and an instant, as a disc.\n"
            "\n"
@@ -383,9 +443,7 @@ std::string UsageText() {
            "                     separated by commas; also on the planisphere's wheel\n"
            "                     (milky-way, boundaries); default none\n"
            "  --night            red on black, for eyes adapted to the dark\n"
-           "  -o FILE            write the chart to FILE: " +
-           KnownExportExtensions() +
-           "\n"
+           "  -o FILE            write the chart to FILE: %1\n"
            "  --list             list what is above the horizon: label, altitude and azimuth\n"
            "                     (degrees), x and y on the chart, separated by tabs\n"
            "  --find NAME        where a star, Messier object, planet, the Moon, the Sun or a\n"
@@ -403,8 +461,13 @@ std::string UsageText() {
            "                     dark window, the planets and a list worth a look, as a\n"
            "                     header line and tab-separated rows; with -o FILE.pdf a\n"
            "                     one-page observing sheet\n"
+           "  --language CODE    language of the texts and messages: %2\n"
+           "                     (default: the system's, from LANGUAGE, LC_ALL,\n"
+           "                     LC_MESSAGES and LANG)\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the chart, the sheet or the standard output could not be\n"
-           "written, 2 bad options or a name --find does not know.\n";
+           "written, 2 bad options or a name --find does not know.\n"),
+                   {KnownExportExtensions(), LanguageList()});
+    // clang-format on
 }

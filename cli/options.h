@@ -38,6 +38,7 @@ struct ChartOptions {
     // --planisphere: the printable star wheel and horizon mask instead of a chart.
     bool planisphere = false;
     bool letterPaper = false;  // --page Letter; A4 otherwise
+    std::string language;      // --language CODE, as given; empty: the system's
     // --tonight: the night's times and what is worth seeing, as text or (-o FILE.pdf) a sheet.
     bool tonight = false;
     SkyLayers sky{};           // --sky: the Milky Way, boundaries, lines and grid; none by default

@@ -1,6 +1,7 @@
 #include "render/chart_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -49,25 +50,30 @@ constexpr ExportFormat ExportFormats[] = {
     {".emf", WriteEmfChart},
 };
 
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 }  // namespace
+
+QImage ChartImage(const ExportJob& job) {
+    QImage image = NewChartImage(job.width, job.height);
+    if (image.isNull()) return image;
+    QPainter painter(&image);
+    PaintChart(painter, job);
+    return image;
+}
 
 // PNG: a 32-bit image of the chart's size, opaque, written indexed when it has few colours.
 bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error) {
-    QImage image = NewChartImage(job.width, job.height);
+    const QImage image = ChartImage(job);
     if (image.isNull()) {
-        error = "Not enough memory for a picture of " + std::to_string(job.width) + " x " +
-                std::to_string(job.height) + " pixels.";
+        error = QCoreApplication::translate("FileOutput",
+                                            "Not enough memory for a picture of %1 x %2 pixels.")
+                    .arg(job.width)
+                    .arg(job.height)
+                    .toStdString();
         return false;
     }
-    QPainter painter(&image);
-    PaintChart(painter, job);
-    painter.end();
     if (!WritePng(out, image)) {
-        error = "The PNG picture could not be encoded.";
+        error = QCoreApplication::translate("FileOutput", "The PNG picture could not be encoded.")
+                    .toStdString();
         return false;
     }
     return true;
@@ -80,10 +86,11 @@ bool WriteSvgChart(QIODevice& out, const ExportJob& job, std::string& error) {
     generator.setSize(QSize(job.width, job.height));
     generator.setViewBox(QRect(0, 0, job.width, job.height));
     generator.setResolution(SvgDotsPerInch);
-    generator.setTitle(QStringLiteral("Velquorran star chart"));
+    generator.setTitle(QCoreApplication::translate("FileOutput", "Velquorran star chart"));
     QPainter painter;
     if (!painter.begin(&generator)) {
-        error = "The SVG drawing could not be started.";
+        error = QCoreApplication::translate("FileOutput", "The SVG drawing could not be started.")
+                    .toStdString();
         return false;
     }
     PaintChart(painter, job);
@@ -96,18 +103,22 @@ bool WritePdfChart(QIODevice& out, const ExportJob& job, std::string& error) {
     QPdfWriter pdf(&out);
     pdf.setResolution(PdfDotsPerInch);
     pdf.setCreator(QStringLiteral("Velquorran"));
-    pdf.setTitle(QStringLiteral("Velquorran star chart"));
+    pdf.setTitle(QCoreApplication::translate("FileOutput", "Velquorran star chart"));
     pdf.setPageSize(QPageSize(QSizeF(job.width, job.height), QPageSize::Point, QString(),
                               QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&pdf)) {
-        error = "The PDF document could not be started.";
+        error = QCoreApplication::translate("FileOutput", "The PDF document could not be started.")
+                    .toStdString();
         return false;
     }
     if (pdf.width() != job.width || pdf.height() != job.height) {
-        error = "The PDF page could not be made " + std::to_string(job.width) + " x " +
-                std::to_string(job.height) + " points.";
+        error = QCoreApplication::translate("FileOutput",
+                                            "The PDF page could not be made %1 x %2 points.")
+                    .arg(job.width)
+                    .arg(job.height)
+                    .toStdString();
         return false;
     }
     PaintChart(painter, job);
@@ -123,27 +134,33 @@ ExportWriter FindExportWriter(const std::string& path) {
 }
 
 std::string KnownExportExtensions() {
-    std::string list;
+    QStringList first;
     const std::size_t count = std::size(ExportFormats);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0) list += i + 1 == count ? " or " : ", ";
-        list += ExportFormats[i].extension;
-    }
-    return list;
+    for (std::size_t i = 0; i + 1 < count; ++i) first << QLatin1String(ExportFormats[i].extension);
+    //: The end of a list: "%1 or %2" gives ".png, .svg, .pdf or .emf".
+    return QCoreApplication::translate("FileOutput", "%1 or %2")
+        .arg(first.join(QStringLiteral(", ")), QLatin1String(ExportFormats[count - 1].extension))
+        .toStdString();
 }
 
 bool ExportChart(const std::string& path, const ExportJob& job, std::string& error) {
     error.clear();
     const ExportWriter writer = FindExportWriter(path);
     if (writer == nullptr) {
-        error = "Cannot tell the file type of " + Quoted(path) + ": its name must end in " +
-                KnownExportExtensions() + ".";
+        error =
+            QCoreApplication::translate("FileOutput",
+                                        "Cannot tell the file type of \"%1\": its name must "
+                                        "end in %2.")
+                .arg(QString::fromStdString(path), QString::fromStdString(KnownExportExtensions()))
+                .toStdString();
         return false;
     }
     if (job.width < 1 || job.height < 1 || job.width > MaxExportSide ||
         job.height > MaxExportSide) {
-        error =
-            "The chart size must be 1 to " + std::to_string(MaxExportSide) + " pixels each way.";
+        error = QCoreApplication::translate("FileOutput",
+                                            "The chart size must be 1 to %1 pixels each way.")
+                    .arg(MaxExportSide)
+                    .toStdString();
         return false;
     }
     return WriteChartFile(path, writer, job, error);
@@ -162,6 +179,6 @@ bool WriteChartFile(const std::string& path, ExportWriter writer, const ExportJo
     }
     std::string reason;
     if (ReplaceFileContents(path, bytes, reason)) return true;
-    error = "Cannot write " + Quoted(path) + ": " + reason + ".";
+    error = CannotWriteMessage(path, reason);
     return false;
 }

@@ -7,6 +7,7 @@
 // chart_export.cpp.
 #pragma once
 
+#include <QImage>
 #include <string>
 
 #include "render/export_pass.h"
@@ -17,6 +18,9 @@ class QIODevice;
 // A format: renders the job and writes the whole file into `out` (open for writing). On failure
 // returns false with a sentence for the user in `error`.
 using ExportWriter = bool (*)(QIODevice& out, const ExportJob& job, std::string& error);
+
+// The job's chart as a 32-bit image of its size (a null image when memory is short).
+QImage ChartImage(const ExportJob& job);
 
 bool WritePngChart(QIODevice& out, const ExportJob& job, std::string& error);
 bool WriteSvgChart(QIODevice& out, const ExportJob& job, std::string& error);

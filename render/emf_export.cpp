@@ -1,6 +1,7 @@
 // The metafile writer function of the chart exporter.
 #include "render/emf_export.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include "chart/chart_colours.h"
@@ -33,7 +34,9 @@ bool WriteEmfChart(QIODevice& out, const ExportJob& job, std::string& error) {
     const std::vector<std::uint8_t>& bytes = surface.Finish();
     const qint64 size = static_cast<qint64>(bytes.size());
     if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        error = "The metafile could not be written: " + out.errorString().toStdString() + ".";
+        error = QCoreApplication::translate("FileOutput", "The metafile could not be written: %1.")
+                    .arg(out.errorString())
+                    .toStdString();
         return false;
     }
     return true;

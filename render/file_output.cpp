@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -32,7 +33,9 @@ QString FollowLinks(const QString& path) {
 
 // The reason given for something that is there but is not a regular file.
 std::string NotARegularFile(mode_t mode) {
-    return S_ISDIR(mode) ? "it is a folder" : "it is not a regular file";
+    return (S_ISDIR(mode) ? QCoreApplication::translate("FileOutput", "it is a folder")
+                          : QCoreApplication::translate("FileOutput", "it is not a regular file"))
+        .toStdString();
 }
 
 }  // namespace
@@ -115,8 +118,11 @@ bool ReplaceFileContents(const std::string& path, const QByteArray& bytes, std::
         file.cancelWriting();
         file.commit();  // removes the temporary file
         if (inPlace)
-            reason +=
-                " (written in place, as its folder takes no new files: the file may be incomplete)";
+            reason = QCoreApplication::translate("FileOutput",
+                                                 "%1 (written in place, as its folder takes no new "
+                                                 "files: the file may be incomplete)")
+                         .arg(QString::fromStdString(reason))
+                         .toStdString();
         return false;
     }
     if (!file.commit()) {
@@ -124,4 +130,10 @@ bool ReplaceFileContents(const std::string& path, const QByteArray& bytes, std::
         return false;
     }
     return true;
+}
+
+std::string CannotWriteMessage(const std::string& path, const std::string& reason) {
+    return QCoreApplication::translate("FileOutput", "Cannot write \"%1\": %2.")
+        .arg(QString::fromStdString(path), QString::fromStdString(reason))
+        .toStdString();
 }

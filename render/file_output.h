@@ -26,3 +26,6 @@ bool WriteAll(QIODevice& out, const QByteArray& bytes, std::string& reason);
 // folder refuses the temporary file, the file is written in place instead. Returns false with
 // the system's reason in `reason` (without the file's name).
 bool ReplaceFileContents(const std::string& path, const QByteArray& bytes, std::string& reason);
+
+// "Cannot write "path": reason.", in the user's language, for every writer of files.
+std::string CannotWriteMessage(const std::string& path, const std::string& reason);

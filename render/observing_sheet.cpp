@@ -10,6 +10,7 @@
 #include "chart/tonight_text.h"
 #include "render/chart_export.h"
 #include "render/file_output.h"
+#include "render/language.h"
 
 namespace {
 
@@ -65,9 +66,10 @@ double PaintTimes(QPainter& painter, const std::vector<TonightLine>& lines, doub
             QString time;
             if (line.time) time = Latin1(ClockText(*line.time));
             if (line.until) time += QStringLiteral(" - ") + Latin1(ClockText(*line.until));
+            // Words may take more than one line (a long name in another language, a sentence);
+            // the row grows to hold them.
             const bool sentence = line.time == std::nullopt;
-            const QRectF box(left, y, sentence ? width : width - 260,
-                             sentence ? 3 * RowHeight : RowHeight);
+            const QRectF box(left, y, sentence ? width : width - 260, 3 * RowHeight);
             QRectF used;
             painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                              Latin1(line.words), &used);
@@ -108,13 +110,14 @@ double PaintList(QPainter& painter, const std::vector<TonightLine>& lines, doubl
             painter.drawRect(QRectF(left, y + (RowHeight - Box) / 2, Box, Box));
             painter.drawText(QRectF(left + 60, y, 160, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                              Latin1(ClockText(*line.time)));
-            painter.drawText(QRectF(left + 230, y, width - 700, RowHeight),
+            painter.drawText(QRectF(left + 230, y, width - 860, RowHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, Latin1(line.words));
-            painter.drawText(QRectF(left + width - 470, y, 320, RowHeight),
+            painter.drawText(QRectF(left + width - 620, y, 470, RowHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, Latin1(KindWords(line.kind)));
-            painter.drawText(QRectF(left + width - 150, y, 150, RowHeight),
-                             Qt::AlignRight | Qt::AlignVCenter,
-                             QString::fromStdString(line.value) + QChar(0x00B0));
+            painter.drawText(
+                QRectF(left + width - 150, y, 150, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                TextLocale().toString(QString::fromStdString(line.value).toDouble(), 'f', 1) +
+                    QChar(0x00B0));
             y += RowHeight;
         }
         y += RowHeight / 2;

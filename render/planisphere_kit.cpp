@@ -1,6 +1,7 @@
 // What a planisphere kit is for (its place, its clock, the daylight-saving note) and writing its
 // two pages to PDF, SVG or PNG.
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
@@ -12,6 +13,7 @@
 
 #include "chart/time_basis.h"
 #include "render/file_output.h"
+#include "render/language.h"
 #include "render/planisphere_pages.h"
 #include "render/png_writer.h"
 
@@ -19,10 +21,6 @@ namespace {
 
 constexpr int PdfDotsPerInch = 1200;
 constexpr double PngPixelsPerMm = 6.0;  // about 150 dots per inch
-
-std::string Latin1(const std::string& text) {
-    return QString::fromLatin1(text).toStdString();
-}
 
 std::optional<QTimeZone> KitZone(const PlanisphereKit& kit) {
     if (!kit.place || kit.place->zone.empty()) return std::nullopt;
@@ -38,14 +36,15 @@ int StandardOffset(const PlanisphereKit& kit) {
     return zone ? zone->standardTimeOffset(MiddleOfYear(kit.year)) : 0;
 }
 
-std::string DateText(const QDate& date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMM yyyy")).toStdString();
+QString DateText(const QDate& date) {
+    //: A Qt date format (QDate::toString) for the dates of the clocks' changes: "31 Mar 2024".
+    return TextLocale().toString(date, QCoreApplication::translate("Planisphere", "d MMM yyyy"));
 }
 
 bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& error) {
     std::string reason;
     if (ReplaceFileContents(path, bytes, reason)) return true;
-    error = "Cannot write \"" + path + "\": " + reason + ".";
+    error = CannotWriteMessage(path, reason);
     return false;
 }
 
@@ -84,29 +83,43 @@ PlanisphereGeometry KitGeometry(const PlanisphereKit& kit) {
 
 std::vector<std::string> KitPlaceLines(const PlanisphereKit& kit) {
     std::vector<std::string> lines;
-    const std::string latitude = Latin1(LatitudeText(kit.latitude));
+    const QString latitude = FromCoreText(LatitudeText(kit.latitude));
     if (!kit.place) {
-        lines.push_back("For latitude " + latitude +
-                        ". Clock times: local mean time (no place set: the time on the "
-                        "observer's own meridian).");
+        lines.push_back(QCoreApplication::translate(
+                            "Planisphere",
+                            "For latitude %1. Clock times: local mean time (no place set: the "
+                            "time on the observer's own meridian).")
+                            .arg(latitude)
+                            .toStdString());
         return lines;
     }
-    std::string where = "For " + latitude + "  " + Latin1(LongitudeText(kit.place->longitudeEast));
+    const QString longitude = FromCoreText(LongitudeText(kit.place->longitudeEast));
     if (!kit.place->name.empty())
-        where = kit.place->name + ", " + where.substr(4);
+        lines.push_back(QCoreApplication::translate("Planisphere", "For %1, %2  %3.")
+                            .arg(QString::fromStdString(kit.place->name), latitude, longitude)
+                            .toStdString());
     else
-        where = where.substr(4);
-    lines.push_back("For " + where + ".");
+        lines.push_back(QCoreApplication::translate("Planisphere", "For %1  %2.")
+                            .arg(latitude, longitude)
+                            .toStdString());
     const std::optional<QTimeZone> zone = KitZone(kit);
     if (!zone) {
-        lines.push_back("Clock times: UT.");
-    } else {
-        const std::string name = ZoneDisplayName(*zone);
-        const std::string offset = UtcOffsetText(StandardOffset(kit));
         lines.push_back(
-            "Clock times: " +
-            (name.rfind("UTC", 0) == 0 ? name : "standard time of " + name + " (" + offset + ")") +
-            "; the longitude is built into the rings.");
+            QCoreApplication::translate("Planisphere", "Clock times: UT.").toStdString());
+    } else {
+        const QString name = QString::fromStdString(ZoneDisplayName(*zone));
+        const QString offset = QString::fromStdString(UtcOffsetText(StandardOffset(kit)));
+        lines.push_back(
+            (name.startsWith(QLatin1String("UTC"))
+                 ? QCoreApplication::translate(
+                       "Planisphere", "Clock times: %1; the longitude is built into the rings.")
+                       .arg(name)
+                 : QCoreApplication::translate(
+                       "Planisphere",
+                       "Clock times: standard time of %1 (%2); the longitude is built into "
+                       "the rings.")
+                       .arg(name, offset))
+                .toStdString());
     }
     return lines;
 }
@@ -116,21 +129,30 @@ std::vector<std::string> KitDaylightSavingLines(const PlanisphereKit& kit) {
     if (!zone || !zone->hasDaylightTime()) return {};
     const QDateTime start(QDate(kit.year, 1, 1), QTime(0, 0), Qt::UTC);
     const QDateTime end(QDate(kit.year + 1, 1, 1), QTime(0, 0), Qt::UTC);
-    std::string changes;
+    QStringList changes;
     int saving = 0;
     for (const QTimeZone::OffsetData& change : zone->transitions(start, end)) {
-        if (!changes.empty()) changes += ", ";
-        changes += "to " + UtcOffsetText(change.offsetFromUtc) + " on " +
-                   DateText(change.atUtc.toTimeZone(*zone).date());
+        //: One change of the clocks: the new offset from UTC and the date.
+        changes << QCoreApplication::translate("Planisphere", "to %1 on %2")
+                       .arg(QString::fromStdString(UtcOffsetText(change.offsetFromUtc)),
+                            DateText(change.atUtc.toTimeZone(*zone).date()));
         saving = std::max(saving, change.daylightTimeOffset);
     }
     if (changes.empty() || saving <= 0) return {};
     const int minutes = saving / 60;
-    const std::string by =
-        minutes % 60 == 0 ? std::to_string(minutes / 60) + " h" : std::to_string(minutes) + " min";
-    return {"Daylight saving time is not built in: the clocks change " + changes + ".",
-            "While they show daylight saving time, take " + by +
-                " from the clock's time before setting the wheel."};
+    const QString by = minutes % 60 == 0
+                           ? QCoreApplication::translate("Planisphere", "%1 h").arg(minutes / 60)
+                           : QCoreApplication::translate("Planisphere", "%1 min").arg(minutes);
+    return {QCoreApplication::translate(
+                "Planisphere", "Daylight saving time is not built in: the clocks change %1.")
+                .arg(changes.join(QStringLiteral(", ")))
+                .toStdString(),
+            QCoreApplication::translate(
+                "Planisphere",
+                "While they show daylight saving time, take %1 from the clock's time before "
+                "setting the wheel.")
+                .arg(by)
+                .toStdString()};
 }
 
 std::vector<std::string> PlanisphereFileNames(const std::string& path) {
@@ -154,7 +176,10 @@ void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title) {
 bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::string& error) {
     const std::vector<std::string> files = PlanisphereFileNames(path);
     if (files.empty()) {
-        error = "A planisphere is written as .pdf, .svg or .png, not \"" + path + "\".";
+        error = QCoreApplication::translate(
+                    "Planisphere", "A planisphere is written as .pdf, .svg or .png, not \"%1\".")
+                    .arg(QString::fromStdString(path))
+                    .toStdString();
         return false;
     }
     const QSizeF paper = PaperMillimetres(kit.paper);
@@ -165,10 +190,13 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        SetUpPaperPdf(pdf, kit.paper, QStringLiteral("Velquorran planisphere"));
+        SetUpPaperPdf(pdf, kit.paper,
+                      QCoreApplication::translate("Planisphere", "Velquorran planisphere"));
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            error = "The PDF document could not be started.";
+            error =
+                QCoreApplication::translate("FileOutput", "The PDF document could not be started.")
+                    .toStdString();
             return false;
         }
         const double scale = pdf.width() / units.width();
@@ -193,10 +221,14 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
             svg.setResolution(static_cast<int>(std::lround(25.4 * PlanisphereUnitsPerMm)));
             svg.setSize(units.toSize());
             svg.setViewBox(QRectF(QPointF(0, 0), units));
-            svg.setTitle(QStringLiteral("Velquorran planisphere, page %1 of 2").arg(page));
+            svg.setTitle(
+                QCoreApplication::translate("Planisphere", "Velquorran planisphere, page %1 of 2")
+                    .arg(page));
             QPainter painter;
             if (!painter.begin(&svg)) {
-                error = "The SVG drawing could not be started.";
+                error = QCoreApplication::translate("FileOutput",
+                                                    "The SVG drawing could not be started.")
+                            .toStdString();
                 return false;
             }
             painter.fillRect(QRectF(QPointF(0, 0), units), Qt::white);
@@ -206,7 +238,9 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
             QImage image = NewChartImage(static_cast<int>(paper.width() * PngPixelsPerMm),
                                          static_cast<int>(paper.height() * PngPixelsPerMm));
             if (image.isNull()) {
-                error = "Not enough memory for the planisphere's picture.";
+                error = QCoreApplication::translate(
+                            "FileOutput", "Not enough memory for the planisphere's picture.")
+                            .toStdString();
                 return false;
             }
             image.setDotsPerMeterX(static_cast<int>(PngPixelsPerMm * 1000));
@@ -218,7 +252,9 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
             PaintPlanispherePage(painter, kit, page);
             painter.end();
             if (!WritePng(buffer, image)) {
-                error = "The PNG picture could not be encoded.";
+                error = QCoreApplication::translate("FileOutput",
+                                                    "The PNG picture could not be encoded.")
+                            .toStdString();
                 return false;
             }
         }

@@ -4,6 +4,7 @@
 // millimetres (y up from the pivot) become page units through Page().
 #include "render/planisphere_pages.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include "catalog/sky_model.h"
 #include "chart/chart_annotations.h"
 #include "chart/label_placer.h"
+#include "chart/time_basis.h"
+#include "render/language.h"
 #include "render/planisphere_sky.h"
 
 namespace {
@@ -33,8 +36,10 @@ const QColor GridInk(170, 170, 200);
 const QColor EclipticInk(200, 130, 0);
 const QColor MaskShade(222, 226, 236);
 
-const char* const MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// The kit's texts in the user's language (UTF-8, as the pages' text lines hold them).
+std::string KitText(const QString& text) {
+    return text.toStdString();
+}
 
 bool IsLeap(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -133,7 +138,8 @@ void ScaleBar(QPainter& painter, double left, double top) {
     }
     painter.setFont(FontOf(2.6));
     painter.drawText(QPointF((left + 103) * Unit, y),
-                     QStringLiteral("100 mm: measure it; print at 100% (no \"fit to page\")"));
+                     QCoreApplication::translate(
+                         "Planisphere", "100 mm: measure it; print at 100% (no \"fit to page\")"));
 }
 
 // The page's common parts: title, place, scale bar and the cut line's meaning.
@@ -320,14 +326,16 @@ void DrawDateRing(QPainter& painter, const Frame& frame, int year) {
         painter.setFont(FontOf(3.2, true));
         painter.setPen(PenOf(Ink, 0.2));
         TextOnCircle(painter, frame, MaskRadius + 8.5, middle,
-                     QString::fromLatin1(MonthNames[month - 1]));
+                     FromCoreText(MonthAbbreviation(month)));
     }
 }
 
 void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
     const Frame frame = MakeFrame(kit);
     const PlanisphereGeometry& g = frame.geometry;
-    PageHeader(painter, kit, QStringLiteral("Planisphere, page 1 of 2: the star wheel"));
+    PageHeader(
+        painter, kit,
+        QCoreApplication::translate("Planisphere", "Planisphere, page 1 of 2: the star wheel"));
 
     painter.save();
     QPainterPath sky;
@@ -350,18 +358,20 @@ void PaintWheel(QPainter& painter, const PlanisphereKit& kit) {
     Circle(painter, frame, WheelRadius);  // the cut line
 
     const double below = TopOfDisc + 2 * WheelRadius + 5;
-    char magnitude[96];
-    std::snprintf(
-        magnitude, sizeof magnitude,
-        "Stars to magnitude %.1f; red lines: constellation figures; dashed: the ecliptic.",
-        kit.dimmestMagnitude);
+    const std::string magnitude = KitText(
+        QCoreApplication::translate(
+            "Planisphere",
+            "Stars to magnitude %1; red lines: constellation figures; dashed: the ecliptic.")
+            .arg(TextLocale().toString(kit.dimmestMagnitude, 'f', 1)));
     std::vector<std::string> lines = {
-        "Cut along the thick outer circle. Pierce the pole (the cross in the middle) for the "
-        "paper fastener.",
+        KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Cut along the thick outer circle. Pierce the pole (the cross in the middle) for "
+            "the paper fastener.")),
         magnitude,
-        "Dates are for " + std::to_string(kit.year) +
-            "; the ring serves other years to within a "
-            "day."};
+        KitText(QCoreApplication::translate(
+                    "Planisphere", "Dates are for %1; the ring serves other years to within a day.")
+                    .arg(kit.year))};
     if (kit.sky.milkyWay || kit.sky.boundaries)
         lines.insert(lines.begin() + 2, WheelSkyKey(kit.sky));
     const double next = TextLines(painter, 12, below, lines, 2.6);
@@ -393,7 +403,6 @@ QPainterPath WindowPath(const Frame& frame) {
 }
 
 void DrawCompass(QPainter& painter, const Frame& frame) {
-    static const char* const names[8] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
     painter.setFont(FontOf(2.8, true));
     const QFontMetricsF metrics(painter.font());
     for (int i = 0; i < 8; ++i) {
@@ -403,7 +412,7 @@ void DrawCompass(QPainter& painter, const Frame& frame) {
         painter.setPen(PenOf(Ink, 0.35));
         Tick(painter, frame, angle, r - 1.5, r + 1.5);
         const QPointF at = frame.Polar(r + 3.0, angle);
-        const QString text = QString::fromLatin1(names[i]);
+        const QString text = FromCoreText(CompassLabel(CompassPoints[i]));  // at i * 45 degrees
         painter.drawText(at - QPointF(metrics.horizontalAdvance(text) / 2,
                                       -(metrics.ascent() - metrics.descent()) / 2),
                          text);
@@ -429,7 +438,9 @@ void DrawTimeRing(QPainter& painter, const Frame& frame) {
 void PaintMask(QPainter& painter, const PlanisphereKit& kit) {
     const Frame frame = MakeFrame(kit);
     const PlanisphereGeometry& g = frame.geometry;
-    PageHeader(painter, kit, QStringLiteral("Planisphere, page 2 of 2: the horizon mask"));
+    PageHeader(
+        painter, kit,
+        QCoreApplication::translate("Planisphere", "Planisphere, page 2 of 2: the horizon mask"));
 
     const QPainterPath window = WindowPath(frame);
     QPainterPath disc;
@@ -450,10 +461,11 @@ void PaintMask(QPainter& painter, const PlanisphereKit& kit) {
     painter.drawLine(zenith - QPointF(15, 0), zenith + QPointF(15, 0));
     painter.drawLine(zenith - QPointF(0, 15), zenith + QPointF(0, 15));
     painter.setFont(FontOf(2.4));
-    painter.drawText(zenith + QPointF(20, -8), QStringLiteral("Zenith"));
+    painter.drawText(zenith + QPointF(20, -8),
+                     QCoreApplication::translate("Planisphere", "Zenith"));
     painter.drawText(frame.Page(MaskPoint(g, 0.0, (g.latitude + HorizonDeclination(g, 0.0)) / 2)) +
                          QPointF(8, 0),
-                     QStringLiteral("Meridian"));
+                     QCoreApplication::translate("Planisphere", "Meridian"));
 
     painter.setPen(PenOf(Ink, 0.35, Qt::DashLine));  // the window's cut line
     painter.setBrush(Qt::NoBrush);
@@ -465,19 +477,31 @@ void PaintMask(QPainter& painter, const PlanisphereKit& kit) {
     Circle(painter, frame, MaskRadius);  // the cut line
 
     std::vector<std::string> lines = {
-        "Cut along the thick circle, and out the window along the dashed line; keep the strip "
-        "that holds the pivot.",
-        "Lay the mask on the wheel, pierce both pole crosses and join them with a paper "
-        "fastener.",
-        "Turn the wheel until the date stands at the clock time: the window shows the sky then.",
-        std::string("Hold it overhead, the horizon you face at the bottom: ") +
-            (g.hemisphere > 0 ? "facing south, east is on the left."
-                              : "facing north, east is on the right."),
+        KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Cut along the thick circle, and out the window along the dashed line; keep the strip "
+            "that holds the pivot.")),
+        KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Lay the mask on the wheel, pierce both pole crosses and join them with a paper "
+            "fastener.")),
+        KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Turn the wheel until the date stands at the clock time: the window shows the sky "
+            "then.")),
+        KitText(g.hemisphere > 0
+                    ? QCoreApplication::translate("Planisphere",
+                                                  "Hold it overhead, the horizon you face at the "
+                                                  "bottom: facing south, east is on the left.")
+                    : QCoreApplication::translate("Planisphere",
+                                                  "Hold it overhead, the horizon you face at the "
+                                                  "bottom: facing north, east is on the right.")),
     };
     for (const std::string& line : KitDaylightSavingLines(kit)) lines.push_back(line);
     if (PlanisphereWindowStretches(g))
-        lines.push_back(
-            "Near the equator the window stretches: shapes far from the pole are drawn wide.");
+        lines.push_back(KitText(QCoreApplication::translate(
+            "Planisphere",
+            "Near the equator the window stretches: shapes far from the pole are drawn wide.")));
     const double next = TextLines(painter, 12, TopOfDisc + 2 * WheelRadius + 5, lines, 2.6);
     ScaleBar(painter, 12, next + 2);
 }

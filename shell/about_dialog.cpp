@@ -47,7 +47,7 @@ QPixmap RenderVelquorranIcon(QSize size) {
 // version line, the description, the terms of use, the warranty line centred, and the four
 // acknowledgements; OK (or Escape) closes it.
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("About %1 Version %2...")
+    setWindowTitle(tr("About %1 Version %2...")
                        .arg(QLatin1String(ProductName), QLatin1String(ProductVersion)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
@@ -75,33 +75,30 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     QFont bold = font();
     bold.setBold(true);
     AddText(layout, this,
-            QStringLiteral("%1 Version %2")
-                .arg(QLatin1String(ProductName), QLatin1String(ProductVersion)))
+            tr("%1 Version %2").arg(QLatin1String(ProductName), QLatin1String(ProductVersion)))
         ->setFont(bold);
-    AddText(layout, this, QStringLiteral("Free planetarium software for beginning star-gazers."));
+    AddText(layout, this, tr("Free planetarium software for beginning star-gazers."));
     AddText(layout, this,
-            QStringLiteral("Terms of use: Velquorran is free software under the MIT License. "
-                           "You may use, copy, modify and share it, provided that the copyright "
-                           "notice and the licence go with every copy. The constellation "
-                           "figures derive from data by Olaf Frohn (BSD 3-Clause licence)."));
-    AddText(layout, this, QStringLiteral("This program comes with ABSOLUTELY NO WARRANTY."),
-            Qt::AlignHCenter);
-    AddText(layout, this, QStringLiteral("Acknowledgements:"))->setFont(bold);
+            tr("Terms of use: Velquorran is free software under the MIT License. You may use, "
+               "copy, modify and share it, provided that the copyright notice and the licence go "
+               "with every copy. The constellation figures derive from data by Olaf Frohn (BSD "
+               "3-Clause licence)."));
+    AddText(layout, this, tr("This program comes with ABSOLUTELY NO WARRANTY."), Qt::AlignHCenter);
+    AddText(layout, this, tr("Acknowledgements:"))->setFont(bold);
     AddText(layout, this,
-            QStringLiteral("- The astronomical calculations follow the methods of Peter "
-                           "Duffett-Smith, Practical Astronomy with your Calculator."));
+            tr("- The astronomical calculations follow the methods of Peter Duffett-Smith, "
+               "Practical Astronomy with your Calculator."));
     AddText(layout, this,
-            QStringLiteral("- The star data are taken from the Bright Star Catalogue, 5th "
-                           "Revised Edition, of the Yale University Observatory."));
+            tr("- The star data are taken from the Bright Star Catalogue, 5th Revised Edition, of "
+               "the Yale University Observatory."));
     AddText(layout, this,
-            QStringLiteral("- The Messier data are taken from the web page of Bretton Wade's "
-                           "JSON conversion of the catalogues (MIT licence)."));
+            tr("- The Messier data are taken from the web page of Bretton Wade's JSON conversion "
+               "of the catalogues (MIT licence)."));
     AddText(layout, this,
-            QStringLiteral("- Thanks to the members of our local astronomy club for their "
-                           "encouragement."));
+            tr("- Thanks to the members of our local astronomy club for their encouragement."));
     layout->addStretch(1);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setDefault(true);
     layout->addWidget(okButton_, 0, Qt::AlignHCenter);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

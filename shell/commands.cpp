@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/translate.h"
 #include "catalog/sky_model.h"
 #include "chart/view_settings.h"
 
@@ -13,12 +14,13 @@ inline constexpr double PageRemainder = 0.9;  // a page is 0.9 and then one more
 
 using Kind = MenuEntryKind;
 
-// Labels and identifiers as the menu shows them. The last letter submenu is labelled with two
-// blanks before the V while its header item has one.
+// Labels and identifiers as the menu shows them, in English (popup_menu.cpp shows them in the
+// user's language; the letter groups stay as they are). The last letter submenu is labelled with
+// two blanks before the V while its header item has one.
 constexpr MenuEntry PopupMenu[] = {
-    {Kind::SubmenuBegin, "Constellations"},
-    {Kind::Item, "Show all", CommandShowAllConstellations},
-    {Kind::Item, "Hide all", CommandHideAllConstellations},
+    {Kind::SubmenuBegin, VQ_TRANSLATE_NOOP("PopupMenu", "Constellations")},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Show all"), CommandShowAllConstellations},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Hide all"), CommandHideAllConstellations},
     {Kind::Separator},
     {Kind::SubmenuBegin, "A - B", 0, true, 0},
     {Kind::Item, "A - B", CommandLetterHeader, false},
@@ -49,37 +51,39 @@ constexpr MenuEntry PopupMenu[] = {
     {Kind::Separator},
     {Kind::SubmenuEnd},
     {Kind::SubmenuEnd},
-    {Kind::SubmenuBegin, "Deep Sky"},
-    {Kind::Item, "Show all", CommandShowAllDeepSky},
-    {Kind::Item, "Hide all", CommandHideAllDeepSky},
+    {Kind::SubmenuBegin, VQ_TRANSLATE_NOOP("PopupMenu", "Deep Sky")},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Show all"), CommandShowAllDeepSky},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Hide all"), CommandHideAllDeepSky},
     {Kind::SubmenuEnd},
-    {Kind::SubmenuBegin, "Map Orientation"},
-    {Kind::Item, "North", CommandNorth},
-    {Kind::Item, "North East", CommandNorthEast},
-    {Kind::Item, "East", CommandEast},
-    {Kind::Item, "Sout East", CommandSouthEast},
-    {Kind::Item, "South", CommandSouth},
-    {Kind::Item, "South West", CommandSouthWest},
-    {Kind::Item, "West", CommandWest},
-    {Kind::Item, "North West", CommandNorthWest},
+    {Kind::SubmenuBegin, VQ_TRANSLATE_NOOP("PopupMenu", "Map Orientation")},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "North"), CommandNorth},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "North East"), CommandNorthEast},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "East"), CommandEast},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Sout East"), CommandSouthEast},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "South"), CommandSouth},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "South West"), CommandSouthWest},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "West"), CommandWest},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "North West"), CommandNorthWest},
     {Kind::SubmenuEnd},
-    {Kind::Item, "Find...", CommandFind},
-    {Kind::Item, "Go to Rising", CommandGoToRising, false},  // enabled once something is found
-    {Kind::Item, "Go to Transit", CommandGoToTransit, false},
-    {Kind::Item, "Tonight...", CommandTonight},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Find..."), CommandFind},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Go to Rising"), CommandGoToRising,
+     false},  // enabled once something is found
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Go to Transit"), CommandGoToTransit, false},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Tonight..."), CommandTonight},
     {Kind::Separator},
-    {Kind::Item, "Night Mode", CommandNightMode, true, -1, true},
-    {Kind::Item, "Smooth Drawing", CommandSmoothDrawing, true, -1, true},
-    {Kind::Item, "Settings...", CommandSettings},
-    {Kind::Item, "About...", CommandAbout},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Night Mode"), CommandNightMode, true, -1, true},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Smooth Drawing"), CommandSmoothDrawing, true, -1,
+     true},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Settings..."), CommandSettings},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "About..."), CommandAbout},
     {Kind::Separator},
-    {Kind::SubmenuBegin, "Print"},
-    {Kind::Item, "To File...", CommandToFile},
-    {Kind::Item, "To Printer...", CommandToPrinter},
-    {Kind::Item, "Make Planisphere...", CommandMakePlanisphere},
+    {Kind::SubmenuBegin, VQ_TRANSLATE_NOOP("PopupMenu", "Print")},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "To File..."), CommandToFile},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "To Printer..."), CommandToPrinter},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Make Planisphere..."), CommandMakePlanisphere},
     {Kind::SubmenuEnd},
     {Kind::Separator},
-    {Kind::Item, "Exit", CommandExit},
+    {Kind::Item, VQ_TRANSLATE_NOOP("PopupMenu", "Exit"), CommandExit},
 };
 
 struct Orientation {

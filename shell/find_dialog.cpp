@@ -12,6 +12,7 @@
 
 #include "catalog/sky_model.h"
 #include "chart/chart_support.h"
+#include "render/language.h"
 
 namespace {
 
@@ -19,20 +20,22 @@ constexpr int CompletionCount = 12;
 const QColor MarkColour(255, 255, 0);
 const QColor NightMarkColour(255, 56, 0);  // an orange red: no more green than a quarter of red
 
+// The index's names are the core's, Latin-1.
 QStringList ToStringList(const std::vector<std::string>& names) {
     QStringList list;
-    for (const std::string& name : names) list << QString::fromStdString(name);
+    for (const std::string& name : names) list << FromCoreText(name);
     return list;
 }
 
 }  // namespace
 
 FindDialog::FindDialog(QWidget* owner, const ObjectIndex& index) : QDialog(owner), index_(index) {
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral(
-        "Star, Messier object, planet, Moon, Sun or constellation\n"
-        "(for example Betelgeuse, Alp Ori, 58 Ori, HR 2061, M42, Orion Nebula, Jupiter, Orion):")));
+    layout->addWidget(new QLabel(
+        tr("Star, Messier object, planet, Moon, Sun or constellation\n"
+           "(for example Betelgeuse, Alp Ori, 58 Ori, HR 2061, M42, Orion Nebula, Jupiter, "
+           "Orion):")));
     edit_ = new QLineEdit(this);
     layout->addWidget(edit_);
     message_ = new QLabel(this);
@@ -55,21 +58,21 @@ FindDialog::FindDialog(QWidget* owner, const ObjectIndex& index) : QDialog(owner
 }
 
 void FindDialog::Complete(const QString& text) {
-    names_->setStringList(ToStringList(index_.Complete(text.toStdString(), CompletionCount)));
+    names_->setStringList(ToStringList(index_.Complete(ToCoreText(text), CompletionCount)));
     message_->clear();
     if (names_->rowCount() > 0) completer_->complete();
 }
 
 void FindDialog::Confirm() {
-    const std::string name = edit_->text().toStdString();
+    const std::string name = ToCoreText(edit_->text());
     found_ = index_.Find(name);
     if (found_) {
         accept();
         return;
     }
     const std::vector<std::string> near = index_.CloseMatches(name);
-    message_->setText(near.empty() ? QStringLiteral("Nothing is called \"%1\".").arg(edit_->text())
-                                   : QStringLiteral("Nothing is called \"%1\". Did you mean: %2?")
+    message_->setText(near.empty() ? tr("Nothing is called \"%1\".").arg(edit_->text())
+                                   : tr("Nothing is called \"%1\". Did you mean: %2?")
                                          .arg(edit_->text(), ToStringList(near).join(", ")));
 }
 

@@ -3,6 +3,7 @@
 #include "shell/key_table.h"
 
 #include "shell/commands.h"
+#include "shell/getting_started.h"
 #include "shell/preferences.h"
 #include "shell/sky_menu.h"
 
@@ -13,7 +14,8 @@ constexpr CommandKey CommandKeys_[] = {
     {CommandToFile, "Ctrl+S"},
     {CommandExit, "Ctrl+Q"},  // through the save prompt, as every way of closing
     {CommandAbout, "F1"},
-    {CommandSettings, "Ctrl+L"},  // the latitude
+    {CommandGettingStarted, "Shift+F1"},  // beside About's F1, which it keeps
+    {CommandSettings, "Ctrl+L"},          // the latitude
     {CommandNightMode, "Ctrl+Shift+N"},
     {CommandFind, "Ctrl+F"},
     {CommandTonight, "Ctrl+T"},

@@ -2,6 +2,7 @@
 #include "shell/label_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 
@@ -19,12 +20,15 @@ struct LabelItem {
 };
 
 constexpr LabelItem LabelItems[] = {
-    {"Star names", "stars", &ChartLabels::stars},
-    {"Constellation names (shown figures)", "constellations", &ChartLabels::constellations},
-    {"All constellation names", "allConstellations", &ChartLabels::allConstellations},
-    {"Sun, Moon and planets (Moon phase)", "bodies", &ChartLabels::bodies},
-    {"Messier numbers", "deepSky", &ChartLabels::deepSky},
-    {"Legend", "legend", &ChartLabels::legend},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "Star names"), "stars", &ChartLabels::stars},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "Constellation names (shown figures)"), "constellations",
+     &ChartLabels::constellations},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "All constellation names"), "allConstellations",
+     &ChartLabels::allConstellations},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "Sun, Moon and planets (Moon phase)"), "bodies",
+     &ChartLabels::bodies},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "Messier numbers"), "deepSky", &ChartLabels::deepSky},
+    {QT_TRANSLATE_NOOP("LabelsMenu", "Legend"), "legend", &ChartLabels::legend},
 };
 
 }  // namespace
@@ -38,9 +42,9 @@ void WriteLabelChoice(const ChartLabels& labels) {
 }
 
 QMenu* AddLabelsMenu(QMenu* popup, ChartLabels& labels, std::function<void()> changed) {
-    auto* submenu = new QMenu(QString::fromLatin1(LabelsMenuTitle), popup);
+    auto* submenu = new QMenu(QCoreApplication::translate("LabelsMenu", LabelsMenuTitle), popup);
     for (const LabelItem& item : LabelItems) {
-        QAction* action = submenu->addAction(QString::fromLatin1(item.text));
+        QAction* action = submenu->addAction(QCoreApplication::translate("LabelsMenu", item.text));
         action->setCheckable(true);
         action->setChecked(labels.*item.flag);
         action->setData(CommandDismissed);  // handled here; the window's dispatch ignores it

@@ -3,14 +3,15 @@
 // Settings.dat, and starts all off.
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 
 #include "chart/label_choice.h"
 
 class QMenu;
 
-// The submenu's title in the popup menu.
-inline constexpr const char* LabelsMenuTitle = "Labels";
+// The submenu's title in the popup menu, in English (shown in the user's language).
+inline constexpr const char* LabelsMenuTitle = QT_TRANSLATE_NOOP("LabelsMenu", "Labels");
 
 // The choice remembered from the last run (all off when none was).
 ChartLabels ReadLabelChoice();

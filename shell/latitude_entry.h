@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
-inline constexpr const char* LatitudeRangeMessage = "Lattitude must be between 0 and 90 degrees";
+#include "base/translate.h"
+
+// In English; the settings dialog shows it in the user's language.
+inline constexpr const char* LatitudeRangeMessage =
+    VQ_TRANSLATE_NOOP("SettingsDialog", "Lattitude must be between 0 and 90 degrees");
 
 // The edit box holds at most this many characters of the entry.
 inline constexpr int LatitudeEntryMaxLength = 999;

@@ -21,10 +21,12 @@
 #include "catalog/sky_model.h"
 #include "chart/chart_pass.h"
 #include "chart/view_settings.h"
+#include "render/language.h"
 #include "render/qt_surface.h"
 #include "render/settings_file.h"
 #include "shell/about_dialog.h"
 #include "shell/commands.h"
+#include "shell/getting_started.h"
 #include "shell/label_menu.h"
 #include "shell/message_boxes.h"
 #include "shell/place_dialog.h"
@@ -39,8 +41,10 @@
 namespace {
 
 // The picker's display format: 12-hour clock, minutes, AM/PM, weekday, month, day and year,
-// as in "9:05 PM Sun Dec 06, 2026".
-const char* const PickerFormat = "h:mm AP ddd MMM dd, yyyy";
+// as in "9:05 PM Sun Dec 06, 2026"; a translation gives its language's order.
+//: A Qt date format (QDateTime::toString): h hour, mm minutes, AP AM/PM, ddd weekday, MMM month,
+//: dd day, yyyy year. Keep it about 24 characters long.
+const char* const PickerFormat = QT_TRANSLATE_NOOP("MainWindow", "h:mm AP ddd MMM dd, yyyy");
 // Width of the magnitude scrollbar beyond the margin, and its height, in pixels.
 inline constexpr int ScrollBarLength = 150;
 inline constexpr int ScrollBarHeight = 20;
@@ -87,9 +91,9 @@ QSize DefaultWindowSize() {
 // The creation steps in their fixed order; the window stays hidden, so a first start's settings
 // dialog appears before the chart.
 MainWindow::MainWindow() {
-    setWindowTitle(QString::fromLatin1(MainWindowTitle));
+    setWindowTitle(tr(MainWindowTitle));
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(RenderVelquorranIcon(QSize(side, side)));
     setWindowIcon(icon);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole window
@@ -114,6 +118,7 @@ MainWindow::MainWindow() {
     AddSkyMenu(menu_.menu, sky_);
     LoadPreferences();
     AddPreferenceItems(menu_.menu);
+    AddGettingStartedItem(menu_.menu);
     ReadSettings();
     std::snprintf(ViewSettings.metafileName, MetafileNameSize, "%s", FirstMetafileName);
     ApplyDisplayPreferences();
@@ -130,7 +135,7 @@ void MainWindow::InstallPlaceAndTime() {
     const QList<QAction*> actions = menu_.menu->actions();
     const qsizetype at = actions.indexOf(settings);
     QAction* before = at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr;
-    auto* placeAction = new QAction(QStringLiteral("Place..."), menu_.menu);
+    auto* placeAction = new QAction(tr("Place..."), menu_.menu);
     placeAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
     connect(placeAction, &QAction::triggered, this, &MainWindow::RunPlaceCommand);
     menu_.menu->insertAction(before, placeAction);
@@ -213,7 +218,7 @@ void MainWindow::CreatePicker() {
     picker_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     picker_->setObjectName(QStringLiteral("DateTime"));
     picker_->setCalendarPopup(true);
-    picker_->setDisplayFormat(QString::fromLatin1(PickerFormat));
+    picker_->setDisplayFormat(tr(PickerFormat));
     // 24 average characters hold the platform's picker; Qt's drop-down button and frame need
     // more, so the picker widens to show its whole text.
     const int width =
@@ -263,9 +268,8 @@ QSize MainWindow::MinimumChartSize() {
     QtSurface surface(painter, font());
     const TextMetrics text = surface.GetTextMetrics();
     const QFontMetrics metrics(font());
-    auto caption = [&](const char* words, int bottom) {
-        return QRect(margin, bottom - text.height,
-                     metrics.horizontalAdvance(QString::fromLatin1(words)), text.height);
+    auto caption = [&](const QString& words, int bottom) {
+        return QRect(margin, bottom - text.height, metrics.horizontalAdvance(words), text.height);
     };
     auto layoutFor = [&](int width, int height) {
         return ComputeChartLayout(surface, ChartScreen, FixedChartWindow(width, height, {}),
@@ -273,8 +277,9 @@ QSize MainWindow::MinimumChartSize() {
     };
     const ChartLayout captions = layoutFor(1, 1);
     // Digits share one advance, so any magnitude gives the caption's width.
-    QRect top = caption("Date & Time of Map:", captions.dateLabelY) | picker_->geometry() |
-                caption("Dimmest Star Magnitude: 0.0", captions.magnitudeTextY) |
+    QRect top = caption(FromCoreText(DateCaptionText()), captions.dateLabelY) |
+                picker_->geometry() |
+                caption(FromCoreText(MagnitudeCaptionText(0.0)), captions.magnitudeTextY) |
                 scrollBar_->geometry();
     auto meetsDisc = [](const QRect& box, const ChartLayout& disc) {
         const double x = std::clamp(disc.centreX, box.left(), box.right() + 1) - disc.centreX;
@@ -285,7 +290,8 @@ QSize MainWindow::MinimumChartSize() {
     // any orientation is covered.
     int labelWidth = 0;
     for (const CompassPoint& compass : CompassPoints)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QLatin1String(compass.label)));
+        labelWidth =
+            std::max(labelWidth, metrics.horizontalAdvance(FromCoreText(CompassLabel(compass))));
     auto meetsLabels = [&](const QRect& box, const ChartLayout& disc) {
         for (const CompassPoint& compass : CompassPoints) {
             const Point p = ProjectToChart(0.0, compass.azimuth, disc.centreX, disc.centreY,
@@ -306,14 +312,14 @@ QSize MainWindow::MinimumChartSize() {
     int lineBottom = std::max(captions.magnitudeTextY, ViewSettings.scrollBottom);
     for (const std::string& line : PlaceCaptionLines(WindowView(), widestOffset)) {
         lineBottom += margin + captions.lineHeight;
-        top |= caption(line.c_str(), lineBottom);
+        top |= caption(FromCoreText(line), lineBottom);
     }
     const int width = std::max(top.right() + 1, ViewSettings.readoutRight) + margin;
     QSize minimum(width, 0xFFFF);
     for (int height = 1; height < 0xFFFF; ++height) {
         UpdateWindowSizeLayout(static_cast<unsigned>(width), static_cast<unsigned>(height));
         const QRect readout =
-            caption("Cursor is on:", ViewSettings.readoutTop - margin) |
+            caption(tr("Cursor is on:"), ViewSettings.readoutTop - margin) |
             QRect(QPoint(margin, ViewSettings.readoutTop),
                   QPoint(ViewSettings.readoutRight - 1, ViewSettings.readoutBottom - 1));
         const ChartLayout disc = layoutFor(width, height);
@@ -431,7 +437,7 @@ void MainWindow::DrawReadout(QPainter& painter) {
     }
     surface.Rectangle(margin, top, right, ViewSettings.readoutBottom);
     surface.SetTextAlign(TA_BOTTOM | TA_LEFT);
-    surface.TextOut(margin, top - margin, "Cursor is on:");
+    surface.TextOut(margin, top - margin, ToCoreText(tr("Cursor is on:")));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         const int bottom = ViewSettings.readoutBottom - margin -
@@ -483,8 +489,7 @@ void MainWindow::ShowReadoutAt(int x, int y) {
                                           strnlen(HotSpotTable[hit].text, HotSpotTextSize))
                             : PointerFallbackText(x, y);
     readoutShown_ = true;
-    setAccessibleName(QStringLiteral("Star chart, cursor is on: ") +
-                      QString::fromLatin1(readoutText_.c_str()));
+    setAccessibleName(tr("Star chart, cursor is on: %1").arg(FromCoreText(readoutText_)));
     update(ReadoutArea());
 }
 
@@ -512,6 +517,11 @@ void MainWindow::ExecuteCommand(int command) {
     emit commandStarted(command);
     if (command == CommandMakePlanisphere) {
         RunPlanisphereCommand(this, *this, WindowView());
+        return;
+    }
+    if (command == CommandGettingStarted) {
+        RunGettingStarted(this);
+        Repaint();  // the page's pictures were chart passes of their own
         return;
     }
     if (ApplyPreferenceCommand(menu_.menu, command) || ApplySkyCommand(menu_.menu, sky_, command)) {
@@ -580,9 +590,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::ShutDown() {
     const bool latitudeChanged = ViewSettings.latitude != ViewSettings.startLatitude;
     const bool placeChanged = place_ != startPlace_;
-    if ((latitudeChanged || placeChanged) && AskYesNo(this, SavePromptCaption, SavePromptText)) {
+    if ((latitudeChanged || placeChanged) &&
+        AskYesNo(this, tr(SavePromptCaption).toStdString(), tr(SavePromptText).toStdString())) {
         if (latitudeChanged && !WriteSettingsFile(ViewSettings.latitude, SettingsFileName))
-            ShowMessage({ProductName, CannotWriteSettingsMessage, MessageIcon::Error});
+            ShowMessage(
+                {ProductName, tr(CannotWriteSettingsMessage).toStdString(), MessageIcon::Error});
         if (placeChanged) SavePlace(*OpenUserSettings(), place_);
     }
     ReleaseDrawingObjects();

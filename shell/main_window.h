@@ -26,12 +26,17 @@ class QScrollBar;
 class TimeControls;
 class TonightPanel;
 
-inline constexpr const char* MainWindowTitle = "Velquorran0.2    (right click below for menu)";
-inline constexpr const char* CannotStartMessage = "Sorry, I cannot get started!";
-inline constexpr const char* SavePromptCaption = "Save settings before exiting?";
+// The window's texts in English; the window shows them through MainWindow::tr().
+inline constexpr const char* MainWindowTitle =
+    QT_TRANSLATE_NOOP("MainWindow", "Velquorran0.2    (right click below for menu)");
+inline constexpr const char* CannotStartMessage =
+    QT_TRANSLATE_NOOP("MainWindow", "Sorry, I cannot get started!");
+inline constexpr const char* SavePromptCaption =
+    QT_TRANSLATE_NOOP("MainWindow", "Save settings before exiting?");
 inline constexpr const char* SavePromptText =
-    "Do you want to save your new settings before exiting?";
-inline constexpr const char* CannotWriteSettingsMessage = "Sorry, I cannot write to Settings.dat";
+    QT_TRANSLATE_NOOP("MainWindow", "Do you want to save your new settings before exiting?");
+inline constexpr const char* CannotWriteSettingsMessage =
+    QT_TRANSLATE_NOOP("MainWindow", "Sorry, I cannot write to Settings.dat");
 
 class MainWindow : public QWidget, public ChartWindow {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "chart/view_settings.h"
+#include "render/language.h"
 #include "shell/key_table.h"
 #include "shell/main_window.h"
 
@@ -46,24 +47,25 @@ void MainWindow::SetUpKeyboard() {
         connect(shortcut, &QShortcut::activated, this, [this] { OpenPopupMenuAtCentre(); });
     }
 
-    setAccessibleName(QStringLiteral("Star chart"));
-    setAccessibleDescription(QStringLiteral(
-        "The sky above the horizon. Arrow keys move a pointer ring and the object under it is "
-        "named; the Menu key or Shift+F10 opens the commands."));
-    picker_->setAccessibleName(QStringLiteral("Date & Time of Map"));
-    picker_->setAccessibleDescription(QStringLiteral(
-        "The date and time the chart shows. Left and right choose a field, up and down change "
-        "it."));
-    scrollBar_->setAccessibleDescription(QStringLiteral(
-        "Stars fainter than this magnitude are not drawn. Arrow keys, plus and minus step it by "
-        "0.1; Page Up and Page Down by 1."));
+    setAccessibleName(tr("Star chart"));
+    setAccessibleDescription(
+        tr("The sky above the horizon. Arrow keys move a pointer ring and the object under it is "
+           "named; the Menu key or Shift+F10 opens the commands."));
+    picker_->setAccessibleName(tr("Date & Time of Map"));
+    picker_->setAccessibleDescription(
+        tr("The date and time the chart shows. Left and right choose a field, up and down change "
+           "it."));
+    scrollBar_->setAccessibleDescription(
+        tr("Stars fainter than this magnitude are not drawn. Arrow keys, plus and minus step it "
+           "by 0.1; Page Up and Page Down by 1."));
     NameMagnitudeScrollBar();
-    menu_.menu->setAccessibleName(QStringLiteral("Chart commands"));
+    menu_.menu->setAccessibleName(tr("Chart commands"));
 }
 
 void MainWindow::NameMagnitudeScrollBar() {
     scrollBar_->setAccessibleName(
-        QStringLiteral("Dimmest Star Magnitude %1").arg(ViewSettings.dimmestMagnitude, 0, 'f', 1));
+        tr("Dimmest Star Magnitude %1")
+            .arg(TextLocale().toString(ViewSettings.dimmestMagnitude, 'f', 1)));
 }
 
 // The chart's centre is the centre of the client area, where the pass puts the disc's centre.

@@ -63,11 +63,11 @@ void SavePlace(QSettings& settings, const std::optional<Place>& place) {
 // stays), Cancel changes nothing.
 PlaceDialog::PlaceDialog(QWidget* owner, double latitude, const std::optional<Place>& place)
     : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Velquorran Place"));
+    setWindowTitle(tr("Velquorran Place"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     search_ = new QLineEdit(this);
-    search_->setPlaceholderText(QStringLiteral("Search the cities of the time-zone database"));
+    search_->setPlaceholderText(tr("Search the cities of the time-zone database"));
     search_->setClearButtonEnabled(true);
     layout->addWidget(search_);
     cities_ = new QListWidget(this);
@@ -85,7 +85,7 @@ PlaceDialog::PlaceDialog(QWidget* owner, double latitude, const std::optional<Pl
     longitude_ =
         new QLineEdit(place ? DegreesText(place->longitudeEast, 'E', 'W') : QString(), this);
     zone_ = new QLineEdit(place ? QString::fromStdString(place->zone) : QString(), this);
-    zone_->setPlaceholderText(QStringLiteral("Europe/London, UTC+05:30, or empty for UT"));
+    zone_->setPlaceholderText(tr("Europe/London, UTC+05:30, or empty for UT"));
     QStringList zoneNames;
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
         zoneNames << QString::fromLatin1(id);
@@ -94,16 +94,15 @@ PlaceDialog::PlaceDialog(QWidget* owner, double latitude, const std::optional<Pl
     completer->setFilterMode(Qt::MatchContains);
     zone_->setCompleter(completer);
     name_ = new QLineEdit(place ? QString::fromStdString(place->name) : QString(), this);
-    form->addRow(QStringLiteral("&Latitude:"), latitude_);
-    form->addRow(QStringLiteral("L&ongitude:"), longitude_);
-    form->addRow(QStringLiteral("&Time zone:"), zone_);
-    form->addRow(QStringLiteral("&Name:"), name_);
+    form->addRow(tr("&Latitude:"), latitude_);
+    form->addRow(tr("L&ongitude:"), longitude_);
+    form->addRow(tr("&Time zone:"), zone_);
+    form->addRow(tr("&Name:"), name_);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
-    clear_ = buttons->addButton(QStringLiteral("No place (local mean time)"),
-                                QDialogButtonBox::ResetRole);
+    clear_ = buttons->addButton(tr("No place (local mean time)"), QDialogButtonBox::ResetRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     layout->addWidget(buttons);
     resize(460, 520);
@@ -148,7 +147,7 @@ void PlaceDialog::ChooseCity() {
 void PlaceDialog::Confirm() {
     auto refuse = [this](QLineEdit* field, const char* message) {
         cleared_ = false;
-        ShowMessage({ProductName, message, MessageIcon::Error});
+        ShowMessage({ProductName, tr(message).toStdString(), MessageIcon::Error});
         field->setFocus();
         field->selectAll();
     };

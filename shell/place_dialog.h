@@ -67,15 +67,20 @@ class PlaceDialog : public QDialog {
     PlaceChoice choice_;
 };
 
-// The messages a bad entry gets; each says what is allowed.
-inline constexpr const char* PlaceLatitudeMessage =
-    "Latitude must be 0 to 90 degrees followed by N or S (51.5072 N), or -90 to 90.";
+// The messages a bad entry gets; each says what is allowed. In English; the dialog shows them in
+// the user's language.
+//: The field takes the letters N and S (and E and W for the longitude) as they stand.
+inline constexpr const char* PlaceLatitudeMessage = QT_TRANSLATE_NOOP(
+    "PlaceDialog",
+    "Latitude must be 0 to 90 degrees followed by N or S (51.5072 N), or -90 to 90.");
 inline constexpr const char* PlaceLongitudeMessage =
-    "Longitude must be 0 to 180 degrees followed by E or W (0.1275 W), or -180 (west) to 180 "
-    "(east).";
+    QT_TRANSLATE_NOOP("PlaceDialog",
+                      "Longitude must be 0 to 180 degrees followed by E or W (0.1275 W), or -180 "
+                      "(west) to 180 (east).");
 inline constexpr const char* PlaceZoneMessage =
-    "Time zone must be a name of the time-zone database (Europe/London), UTC+hh:mm (UTC+05:30), "
-    "or empty for Universal Time.";
+    QT_TRANSLATE_NOOP("PlaceDialog",
+                      "Time zone must be a name of the time-zone database (Europe/London), "
+                      "UTC+hh:mm (UTC+05:30), or empty for Universal Time.");
 
 // Runs the dialog modally with `owner`; the choice, or nothing when it was cancelled. A seam, so
 // that tests can stand in for the user.

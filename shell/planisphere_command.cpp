@@ -1,6 +1,7 @@
 // "Make Planisphere...": the save dialog, then the two pages of the kit.
 #include "shell/planisphere_command.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -11,7 +12,8 @@
 #include "shell/print_export.h"
 
 QStringList PlanisphereNameFilters() {
-    return {QStringLiteral("PDF Documents (*.pdf)"), QStringLiteral("SVG Drawings (*.svg)")};
+    return {QCoreApplication::translate("SaveDialog", "PDF Documents (*.pdf)"),
+            QCoreApplication::translate("SaveDialog", "SVG Drawings (*.svg)")};
 }
 
 bool RunPlanisphereCommand(QWidget* window, const ChartWindow& chartWindow, const ChartView& view) {

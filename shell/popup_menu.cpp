@@ -2,6 +2,7 @@
 #include "shell/popup_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <cstring>
@@ -21,17 +22,26 @@ void ShowCommandKeys(QAction* action, int command) {
     action->setShortcutVisibleInContextMenu(true);
 }
 
+namespace {
+
+// A label of the table in the user's language (the letter groups have no translation and stay).
+QString MenuText(const char* label) {
+    return QCoreApplication::translate("PopupMenu", label);
+}
+
+}  // namespace
+
 // Walks the table with a stack of open submenus; the letter submenus are remembered by their
 // group index so that the constellations can be appended to them afterwards.
 PopupMenuTree BuildPopupMenu(QWidget* parent) {
     PopupMenuTree tree;
-    tree.menu = new QMenu(QStringLiteral("Main Popup Menu"), parent);
+    tree.menu = new QMenu(QCoreApplication::translate("PopupMenu", "Main Popup Menu"), parent);
     std::vector<QMenu*> open{tree.menu};
     for (const MenuEntry& entry : MainPopupMenuTable()) {
         QMenu* current = open.back();
         switch (entry.kind) {
             case MenuEntryKind::Item: {
-                QAction* action = current->addAction(QString::fromLatin1(entry.label));
+                QAction* action = current->addAction(MenuText(entry.label));
                 action->setData(entry.command);
                 action->setEnabled(entry.enabled);
                 action->setCheckable(entry.checkable);
@@ -42,7 +52,7 @@ PopupMenuTree BuildPopupMenu(QWidget* parent) {
                 current->addSeparator();
                 break;
             case MenuEntryKind::SubmenuBegin: {
-                QMenu* submenu = current->addMenu(QString::fromLatin1(entry.label));
+                QMenu* submenu = current->addMenu(MenuText(entry.label));
                 if (entry.letterGroup >= 0 && entry.letterGroup < LetterGroupCount)
                     tree.letterMenus[static_cast<std::size_t>(entry.letterGroup)] = submenu;
                 open.push_back(submenu);

@@ -23,6 +23,9 @@ PopupMenuTree BuildPopupMenu(QWidget* parent);
 // row's Constellation.submenu.
 void FillLetterSubmenus(const PopupMenuTree& tree);
 
+// Shows the command's key from the key table beside its item (none when it has no key).
+void ShowCommandKeys(QAction* action, int command);
+
 // The first item of `menu` or its submenus with the given command, or null.
 QAction* FindCommandAction(const QMenu* menu, int command);
 

@@ -2,6 +2,7 @@
 #include "shell/preferences.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 
@@ -22,8 +23,9 @@ void LoadPreferences() {
 
 void AddPreferenceItems(QMenu* menu) {
     if (menu == nullptr) return;
-    auto* action = new QAction(QStringLiteral("Precise Positions"), menu);
+    auto* action = new QAction(QCoreApplication::translate("PopupMenu", "Precise Positions"), menu);
     action->setData(CommandPrecisePositions);
+    ShowCommandKeys(action, CommandPrecisePositions);
     action->setCheckable(true);
     action->setChecked(ViewSettings.precisePositions);
     menu->insertAction(FindCommandAction(menu, CommandSettings), action);

@@ -24,14 +24,13 @@ namespace {
 
 // The first filter is the metafile's, as the program has always offered it; the others are the
 // formats the renderer writes besides.
-const QStringList& NameFilters() {
-    static const QStringList filters{
-        QStringLiteral("Enhanced Metafiles (*.emf)"),
-        QStringLiteral("SVG Drawings (*.svg)"),
-        QStringLiteral("PDF Documents (*.pdf)"),
-        QStringLiteral("PNG Images (*.png)"),
+QStringList NameFilters() {
+    return {
+        QCoreApplication::translate("SaveDialog", "Enhanced Metafiles (*.emf)"),
+        QCoreApplication::translate("SaveDialog", "SVG Drawings (*.svg)"),
+        QCoreApplication::translate("SaveDialog", "PDF Documents (*.pdf)"),
+        QCoreApplication::translate("SaveDialog", "PNG Images (*.png)"),
     };
-    return filters;
 }
 
 // The extension a filter's first pattern names ("*.emf" gives "emf"), or "" for none.
@@ -161,7 +160,9 @@ bool RunPrintCommand(QWidget* window, const ChartWindow& chartWindow, const Char
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowMessage(MessageRequest{"Could not print", "Could not print", MessageIcon::Error});
+        const std::string text =
+            QCoreApplication::translate("PrintCommand", "Could not print").toStdString();
+        ShowMessage(MessageRequest{text, text, MessageIcon::Error});
         return true;
     }
     DrawPrinterPage(painter, chartWindow, PrinterFont(ScreenFont(window)), WindowPens(), view);

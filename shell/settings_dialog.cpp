@@ -45,19 +45,19 @@ void RunRealSettingsDialog(QWidget* owner) {
 // holding a digits-only edit box and an "N"/"S" drop-down list. The tab order starts at OK,
 // which also holds the focus when the dialog opens.
 SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Velquorran Settings"));
+    setWindowTitle(tr("Velquorran Settings"));
     setModal(true);
     const DialogUnits units(fontMetrics());
     setFixedSize(units.X(127), units.Y(153));
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setGeometry(units.Rect(6, 135, 50, 14));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setGeometry(units.Rect(71, 135, 50, 14));
 
     // The group is widened where the font's title would not fit in its 90 units.
-    const QString title = QStringLiteral("Latitude (0-90 degrees)");
+    const QString title = tr("Latitude (0-90 degrees)");
     auto* group = new QGroupBox(title, this);
     const int groupWidth =
         std::max(units.X(90), fontMetrics().horizontalAdvance(title) + units.X(12));
@@ -70,12 +70,14 @@ SettingsDialog::SettingsDialog(QWidget* owner) : QDialog(owner) {
     shownText_ = QString::fromStdString(FormatLatitudeEntry(ViewSettings.latitude));
     latitudeEdit_->setText(shownText_);
 
-    latitudeEdit_->setAccessibleName(QStringLiteral("Latitude in degrees"));
-    latitudeEdit_->setAccessibleDescription(QStringLiteral("Whole degrees from 0 to 90"));
+    latitudeEdit_->setAccessibleName(tr("Latitude in degrees"));
+    latitudeEdit_->setAccessibleDescription(tr("Whole degrees from 0 to 90"));
     hemisphereBox_ = new QComboBox(this);
-    hemisphereBox_->setAccessibleName(QStringLiteral("Hemisphere, N or S"));
-    hemisphereBox_->addItem(QStringLiteral("N"));
-    hemisphereBox_->addItem(QStringLiteral("S"));
+    hemisphereBox_->setAccessibleName(tr("Hemisphere, N or S"));
+    //: The hemisphere box of the latitude: north.
+    hemisphereBox_->addItem(tr("N"));
+    //: The hemisphere box of the latitude: south.
+    hemisphereBox_->addItem(tr("S"));
     hemisphereBox_->setCurrentIndex(LatitudeSelectsSouth(ViewSettings.latitude) ? 1 : 0);
     const int comboHeight = std::max(units.Y(12), hemisphereBox_->sizeHint().height());
     hemisphereBox_->setGeometry(units.X(63), units.Y(20), units.X(30), comboHeight);
@@ -103,7 +105,7 @@ void SettingsDialog::Confirm() {
     const std::optional<double> latitude = ParseLatitudeEntry(latitudeEdit_->text().toStdString(),
                                                               hemisphereBox_->currentIndex() != 0);
     if (!latitude) {
-        ShowMessage({ProductName, LatitudeRangeMessage, MessageIcon::Error});
+        ShowMessage({ProductName, tr(LatitudeRangeMessage).toStdString(), MessageIcon::Error});
         return;
     }
     ViewSettings.latitude = *latitude;

@@ -62,37 +62,36 @@ TimeControls::TimeControls(QDateTimeEdit* picker, std::function<std::optional<QT
 }
 
 QMenu* TimeControls::BuildMenu(QWidget* window) {
-    auto* menu = new QMenu(QStringLiteral("Time"), window);
+    auto* menu = new QMenu(tr("Time"), window);
     auto add = [&](QMenu* to, const QString& label, const char* keys) {
         QAction* action = to->addAction(label);
         if (keys != nullptr) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
         window->addAction(action);
         return action;
     };
-    connect(add(menu, QStringLiteral("Now"), "Home"), &QAction::triggered, this,
-            &TimeControls::Now);
-    followAction_ = add(menu, QStringLiteral("Follow the clock"), "Shift+Home");
+    connect(add(menu, tr("Now"), "Home"), &QAction::triggered, this, &TimeControls::Now);
+    followAction_ = add(menu, tr("Follow the clock"), "Shift+Home");
     followAction_->setCheckable(true);
     connect(followAction_, &QAction::toggled, this, &TimeControls::SetFollowing);
     menu->addSeparator();
-    QMenu* back = menu->addMenu(QStringLiteral("Back"));
-    QMenu* forward = menu->addMenu(QStringLiteral("Forward"));
+    QMenu* back = menu->addMenu(tr("Back"));
+    QMenu* forward = menu->addMenu(tr("Forward"));
     for (std::size_t i = 0; i < std::size(TimeSteps); ++i) {
         const TimeStep& step = TimeSteps[i];
-        const QString label = QString::fromLatin1(step.label);
+        const QString label = tr(step.label);
         connect(add(back, label, StepShortcuts[i].back), &QAction::triggered, this,
                 [this, &step] { Step(step, -1); });
         connect(add(forward, label, StepShortcuts[i].forward), &QAction::triggered, this,
                 [this, &step] { Step(step, 1); });
     }
     menu->addSeparator();
-    playAction_ = add(menu, QStringLiteral("Play"), "Space");
+    playAction_ = add(menu, tr("Play"), "Space");
     playAction_->setCheckable(true);
     connect(playAction_, &QAction::toggled, this, &TimeControls::SetPlaying);
     auto* rates = new QActionGroup(menu);
     for (const int rate : AnimationRates) {
-        const QString label = rate < 3600 ? QStringLiteral("%1 min of sky a second").arg(rate / 60)
-                                          : QStringLiteral("1 hour of sky a second");
+        const QString label = rate < 3600 ? tr("%1 min of sky a second").arg(rate / 60)
+                                          : tr("1 hour of sky a second");
         QAction* action = add(menu, label, nullptr);
         action->setCheckable(true);
         action->setChecked(rate == rate_);

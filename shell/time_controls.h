@@ -35,9 +35,14 @@ struct TimeStep {
     int days;             // calendar days, or 0
 };
 // 1 minute, 10 minutes, 1 hour, 1 day, 1 sidereal day (86164.0905 s), 1 week.
+// The labels are English here; the menu shows them in the user's language.
 inline constexpr TimeStep TimeSteps[] = {
-    {"1 minute", 60'000, 0}, {"10 minutes", 600'000, 0},        {"1 hour", 3'600'000, 0},
-    {"1 day", 0, 1},         {"1 sidereal day", 86'164'091, 0}, {"1 week", 0, 7},
+    {QT_TRANSLATE_NOOP("TimeControls", "1 minute"), 60'000, 0},
+    {QT_TRANSLATE_NOOP("TimeControls", "10 minutes"), 600'000, 0},
+    {QT_TRANSLATE_NOOP("TimeControls", "1 hour"), 3'600'000, 0},
+    {QT_TRANSLATE_NOOP("TimeControls", "1 day"), 0, 1},
+    {QT_TRANSLATE_NOOP("TimeControls", "1 sidereal day"), 86'164'091, 0},
+    {QT_TRANSLATE_NOOP("TimeControls", "1 week"), 0, 7},
 };
 
 // The clock reading `shown` (its date and time fields) moved by `step` `times` times (negative:

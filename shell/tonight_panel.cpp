@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "chart/view_settings.h"
+#include "render/language.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -136,9 +137,10 @@ void TonightPanel::Fill() {
             if (line.until) time += QStringLiteral(" - ") + Latin1(ClockText(*line.until));
             const bool height = line.section == TonightSection::Planets ||
                                 line.section == TonightSection::WorthALook;
-            const QString altitude = height && line.time
-                                         ? QString::fromStdString(line.value) + QChar(0x00B0)
-                                         : QString();
+            // The altitude as the core wrote it ("52.3"), in the language's form ("52,3").
+            const QString degrees =
+                TextLocale().toString(QString::fromStdString(line.value).toDouble(), 'f', 1);
+            const QString altitude = height && line.time ? degrees + QChar(0x00B0) : QString();
             auto* item = new QTreeWidgetItem(tree_, {Latin1(line.words), time, altitude});
             item->setData(0, LineRole, static_cast<int>(i));
             if (!line.time) {
@@ -147,8 +149,7 @@ void TonightPanel::Fill() {
                 continue;
             }
             const QString spoken =
-                height ? tr("%1, highest at %2, %3 degrees")
-                             .arg(Latin1(line.words), time, QString::fromStdString(line.value))
+                height ? tr("%1, highest at %2, %3 degrees").arg(Latin1(line.words), time, degrees)
                        : tr("%1 at %2").arg(Latin1(line.words), time);
             for (int column = 0; column < 3; ++column)
                 item->setData(column, Qt::AccessibleTextRole, spoken);

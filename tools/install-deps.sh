@@ -11,11 +11,15 @@ packages=(
     libgtest-dev libbenchmark-dev            # tests and benchmarks
     fonts-dejavu-core                        # the same text metrics on every machine
     emf2svg                                  # independent reader of exported metafiles
-    python3                                  # catalogue generator and its check
+    python3                                  # catalogue generator, the checks of it and of translations
     tzdata                                   # time zones and the city list of --place
     clang-14 libclang-rt-14-dev              # libFuzzer targets
     xvfb xauth                               # a display for the window on a headless machine
     desktop-file-utils dpkg-dev file man-db  # packaging checks
+    appstream                                # appstreamcli validate of the metainfo
+    qt6-l10n-tools                           # lupdate and lrelease: the translations
+    qt6-translations-l10n                    # Qt's own texts in German, French, Spanish
+    locales                                  # localedef: a German locale for the tests
 )
 
 missing=()

@@ -28,14 +28,24 @@ for file in usr/bin/velquorran usr/bin/velquorran-chart \
             usr/share/icons/hicolor/scalable/apps/velquorran.svg \
             usr/share/icons/hicolor/48x48/apps/velquorran.png \
             usr/share/icons/hicolor/256x256/apps/velquorran.png \
+            usr/share/icons/hicolor/22x22/apps/velquorran.png \
+            usr/share/metainfo/org.example.velquorran.metainfo.xml \
+            usr/share/velquorran/translations/velquorran_de.qm \
+            usr/share/velquorran/translations/velquorran_fr.qm \
+            usr/share/velquorran/translations/velquorran_es.qm \
             usr/share/man/man1/velquorran-chart.1.gz \
+            usr/share/man/man1/velquorran.1.gz \
             usr/share/doc/velquorran/copyright; do
     [ -s "$root/$file" ] || fail "the package lacks $file"
 done
 
 desktop-file-validate "$root/usr/share/applications/velquorran.desktop" || fail "desktop entry"
-warnings=$(man --warnings -l "$root/usr/share/man/man1/velquorran-chart.1.gz" 2>&1 >/dev/null)
-[ -z "$warnings" ] || fail "man page warnings: $warnings"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.velquorran.metainfo.xml" \
+    || fail "the AppStream metainfo does not validate"
+for page in velquorran-chart.1.gz velquorran.1.gz; do
+    warnings=$(man --warnings -l "$root/usr/share/man/man1/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man page warnings in $page: $warnings"
+done
 grep -q "Settings.dat" <(zcat "$root/usr/share/man/man1/velquorran-chart.1.gz") \
     || fail "the man page does not say where the settings file is"
 
@@ -46,6 +56,11 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --place "new york" --time now --list \
     >list.txt || fail "the installed renderer does not know New York"
 [ -s list.txt ] || fail "the list for New York is empty"
+# The installed translations, found beside the installed program, whether or not the machine has
+# a German locale.
+help=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+    "$root/usr/bin/velquorran-chart" --help)
+[ "${help%% *}" = "Aufruf:" ] || fail "the installed renderer's help is not German: ${help%%$'\n'*}"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/velquorran-chart" --latitude 40 \
     --time 2024-06-01T22:00:00 --precise --list > precise.txt || fail "--precise failed"
 awk -F'\t' 'NF != 7 { bad = 1 } END { exit bad || NR == 0 }' precise.txt \

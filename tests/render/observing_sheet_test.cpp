@@ -1,5 +1,7 @@
-// The observing sheet: a whole night's rows fit one page of either paper, with a box to tick for
-// each planet and each row of the list. (The renderer's tests write it as a PDF.)
+// The observing sheet: a whole night's rows fit one page of either paper, in every language, with
+// a box to tick for each planet and each row of the list; every text of the sheet's own (the
+// chart's names are the label placer's) shows whole, on the page, clear of the others. (The
+// renderer's tests write it as a PDF.)
 #include "render/observing_sheet.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 #include "chart/tonight_text.h"
 #include "render/place.h"
 #include "tests/fresh_state.h"
+#include "tests/language_fixture.h"
+#include "tests/render/text_recorder.h"
 
 namespace {
 
@@ -39,17 +43,36 @@ TEST_F(ObservingSheetTest, AFullNightFitsOnePageWithABoxForEachRow) {
     while (tonight.planets.size() < 7) tonight.planets.push_back(tonight.planets.front());
     while (tonight.worthALook.size() < 20) tonight.worthALook.push_back(tonight.worthALook.front());
     tonight.darkWindows.push_back(tonight.darkWindows.front());
-    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
-        const ObservingSheet sheet{tonight, view, 51.5072, paper};
-        const QSizeF size = PaperMillimetres(paper) * SheetUnitsPerMm;
-        QImage page(size.toSize() / 2, QImage::Format_RGB32);  // a fifth of a millimetre a pixel
-        QPainter painter(&page);
-        painter.scale(0.5, 0.5);
-        const double bottom = PaintObservingSheet(painter, sheet);
-        painter.end();
-        EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
-        EXPECT_EQ(TickBoxes(page, 60), 27);
-    }
+    for (const char* language : {"en", "de", "fr", "es"})
+        for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+            SCOPED_TRACE(language);
+            const ScopedLanguage installed(language);
+            const ObservingSheet sheet{tonight, view, 51.5072, paper};
+            const QSizeF size = PaperMillimetres(paper) * SheetUnitsPerMm;
+            // A fifth of a millimetre a pixel.
+            QImage page(size.toSize() / 2, QImage::Format_RGB32);
+            QPainter painter(&page);
+            painter.scale(0.5, 0.5);
+            const double bottom = PaintObservingSheet(painter, sheet);
+            painter.end();
+            EXPECT_LE(bottom, size.height() - 100);  // a centimetre of margin left
+            EXPECT_EQ(TickBoxes(page, 60), 27);
+
+            RecordingPage device;
+            QPainter recorder(&device);
+            PaintObservingSheet(recorder, sheet);
+            recorder.end();
+            std::vector<QRectF> boxes;
+            const QRectF inside(QPointF(50, 50), size - QSizeF(100, 100));
+            for (const PaintedText& text : device.engine.texts) {
+                if (!text.direct) continue;
+                const QRectF box = text.outline.boundingRect();
+                EXPECT_TRUE(inside.contains(box) && !text.cut) << text.text.toStdString();
+                for (const QRectF& other : boxes)
+                    EXPECT_FALSE(box.intersects(other)) << text.text.toStdString();
+                boxes.push_back(box);
+            }
+        }
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 // The night look, the keyboard and the high-density screen, driven as a user drives them.
+#include <set>
+
 #include "app_fixture.h"
 #include "catalog/loaders.h"
 #include "chart/chart_pass.h"
 #include "render/chart_export.h"
 #include "render/qt_surface.h"
 #include "shell/key_table.h"
-#include "shell/tonight_panel.h"
 #include "shell/sky_menu.h"
+#include "shell/tonight_panel.h"
 
 namespace {
 
@@ -71,6 +73,13 @@ TEST_F(AppTest, NightLookHoldsNoGreenOrBlueLight) {
 // scrollbar or the chart; the Menu key and Shift+F10 open the menu at the chart's centre; Tab
 // walks picker, scrollbar, chart; + steps the scrollbar; arrows move the pointer over Sirius.
 TEST_F(AppTest, EveryCommandHasItsKeyWhereverTheFocusIs) {
+    // No two rows share a command's number or a key (each part of the window numbers its own).
+    std::set<int> commands;
+    std::set<QKeySequence> keys;
+    for (const CommandKey& row : CommandKeyTable()) {
+        EXPECT_TRUE(commands.insert(row.command).second) << row.command;
+        EXPECT_TRUE(keys.insert(QKeySequence(row.keys)).second) << row.keys;
+    }
     MainWindow& window = OpenWindow();
     const ScopedReplacement<SavePathSeam> save(SavePaths(), [](QWidget*, auto&, auto& f) {
         return SaveChoice{QString(), f[0]};
