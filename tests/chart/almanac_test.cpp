@@ -100,3 +100,36 @@ TEST_F(AlmanacTest, ClockFollowsTheOffsetInForce) {
 }
 
 }  // namespace
+
+// A figure's middle, where Tonight and Find time a constellation, stands among its stars: for
+// small figures it is the plain average of their right ascensions and declinations (taken across
+// 0h for Cassiopeia and Pegasus), within a few minutes of time and half a degree.
+TEST_F(AlmanacTest, FigureMiddleAmongItsStars) {
+    LoadAllCatalogues();
+    for (const char* abbreviation : {"Lyr", "Cru", "Del", "CrB", "Sge", "Cas", "Peg", "Ori"}) {
+        SCOPED_TRACE(abbreviation);
+        int row = 0;
+        while (row < ConstellationCount &&
+               std::string(ConstellationTable[row].abbreviation) != abbreviation)
+            ++row;
+        ASSERT_LT(row, ConstellationCount);
+        const Constellation& figure = ConstellationTable[row];
+        double hours = 0, degrees = 0, first = 0;
+        int stars = 0;
+        for (int k = 0; k < figure.pointCount && k < MaxFigurePoints; ++k) {
+            const int n = figure.points[k];
+            if (n < 1 || n > MaxStarNumber) continue;
+            const double ra = StarTable[n].rightAscension;
+            if (stars == 0) first = ra;
+            hours += first + std::remainder(ra - first, 24.0);  // near the first, across 0h
+            degrees += StarTable[n].declination;
+            ++stars;
+        }
+        ASSERT_GT(stars, 2);
+        double rightAscension = 0, declination = 0;
+        FigureCentre(row, rightAscension, declination);
+        const double expected = std::fmod(hours / stars + 24, 24);
+        EXPECT_NEAR(std::remainder(rightAscension - expected, 24.0), 0.0, 0.06);
+        EXPECT_NEAR(declination, degrees / stars, 0.5);
+    }
+}
