@@ -253,8 +253,7 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
                                 name == "--facing" || name == "--figures" || name == "--size" ||
                                 name == "-o" || name == "--find" || name == "--labels" ||
                                 name == "--longitude" || name == "--zone" || name == "--place" ||
-                                name == "--page" || name == "--language" ||
-                                name == "--sky";
+                                name == "--page" || name == "--language" || name == "--sky";
         if (takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return fail(

@@ -41,7 +41,7 @@ struct ChartOptions {
     std::string language;      // --language CODE, as given; empty: the system's
     // --tonight: the night's times and what is worth seeing, as text or (-o FILE.pdf) a sheet.
     bool tonight = false;
-    SkyLayers sky{};           // --sky: the Milky Way, boundaries, lines and grid; none by default
+    SkyLayers sky{};  // --sky: the Milky Way, boundaries, lines and grid; none by default
 };
 
 struct ParseResult {
