@@ -25,11 +25,11 @@ int ReadNumber(std::string_view text, std::size_t& at) {
 
 // One conversion written by snprintf in the C locale.
 template <typename Value>
-std::string Convert(const std::string& specification, Value value) {
-    const int length = std::snprintf(nullptr, 0, specification.c_str(), value);
+std::string Convert(const std::string& directive, Value value) {
+    const int length = std::snprintf(nullptr, 0, directive.c_str(), value);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), specification.c_str(), value);
+    std::snprintf(text.data(), text.size(), directive.c_str(), value);
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
@@ -81,9 +81,9 @@ std::optional<std::string> FormatWith(std::string_view format,
             position = static_cast<std::size_t>(number - 1);
             at = look + 1;
         }
-        std::string specification = "%";
+        std::string directive = "%";
         while (at < format.size() && std::strchr("-+ #0", format[at]) && format[at] != '\0')
-            specification += format[at++];
+            directive += format[at++];
         auto starValue = [&](int& value) {
             if (position) return false;  // "*" takes the next argument: unnumbered only
             const FormatArgument* argument = take(next++);
@@ -95,12 +95,12 @@ std::optional<std::string> FormatWith(std::string_view format,
         if (at < format.size() && format[at] == '*') {
             int width = 0;
             if (!starValue(width)) return std::nullopt;
-            specification += std::to_string(width);  // a negative width is the '-' flag
+            directive += std::to_string(width);  // a negative width is the '-' flag
             ++at;
         } else {
             const std::size_t start = at;
             ReadNumber(format, at);
-            specification += format.substr(start, at - start);
+            directive += format.substr(start, at - start);
         }
         if (at < format.size() && format[at] == '.') {
             ++at;
@@ -111,7 +111,7 @@ std::optional<std::string> FormatWith(std::string_view format,
             } else {
                 precision = ReadNumber(format, at);
             }
-            if (precision >= 0) specification += "." + std::to_string(precision);
+            if (precision >= 0) directive += "." + std::to_string(precision);
         }
         while (at < format.size() && std::strchr("hlLqjzt", format[at]) && format[at] != '\0') ++at;
         if (at >= format.size() || !std::strchr("diouxXcfFeEgGaAs", format[at]) ||
@@ -125,20 +125,20 @@ std::optional<std::string> FormatWith(std::string_view format,
         switch (argument->kind()) {
             case FormatArgument::Kind::Integer:
                 if (conversion == 'c') {
-                    out += Convert(specification + 'c', static_cast<int>(argument->integer()));
+                    out += Convert(directive + 'c', static_cast<int>(argument->integer()));
                 } else {
-                    out += Convert(specification + "ll" + conversion, argument->integer());
+                    out += Convert(directive + "ll" + conversion, argument->integer());
                 }
                 break;
             case FormatArgument::Kind::Real: {
-                std::string piece = Convert(specification + conversion, argument->real());
+                std::string piece = Convert(directive + conversion, argument->real());
                 const std::size_t point = piece.find('.');
                 if (point != std::string::npos) piece[point] = decimalPoint;
                 out += piece;
                 break;
             }
             case FormatArgument::Kind::Text:
-                out += Convert(specification + 's', argument->text());
+                out += Convert(directive + 's', argument->text());
                 break;
         }
     }
