@@ -1565,14 +1565,6 @@ kennt.
         <source>Velquorran observing sheet</source>
         <translation>Velquorran-Beobachtungsblatt</translation>
     </message>
-    <message>
-        <source>The PDF document could not be started.</source>
-        <translation>Das PDF-Dokument konnte nicht begonnen werden.</translation>
-    </message>
-    <message>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2.</translation>
-    </message>
 </context>
 <context>
     <name>TonightPanel</name>

@@ -1563,14 +1563,6 @@ estándar, 2 opciones incorrectas o un nombre que --find no conoce.
         <source>Velquorran observing sheet</source>
         <translation>Hoja de observación de Velquorran</translation>
     </message>
-    <message>
-        <source>The PDF document could not be started.</source>
-        <translation>No se pudo empezar el documento PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>No se puede escribir &quot;%1&quot;: %2.</translation>
-    </message>
 </context>
 <context>
     <name>TonightPanel</name>

@@ -1564,14 +1564,6 @@ Code de sortie : 0 fait, 1 la carte, la fiche ou la sortie standard n&apos;a pas
         <source>Velquorran observing sheet</source>
         <translation>Fiche d&apos;observation Velquorran</translation>
     </message>
-    <message>
-        <source>The PDF document could not be started.</source>
-        <translation>Le document PDF n&apos;a pas pu être commencé.</translation>
-    </message>
-    <message>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;écrire &quot;%1&quot; : %2.</translation>
-    </message>
 </context>
 <context>
     <name>TonightPanel</name>

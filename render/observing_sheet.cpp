@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgRenderer>
 
 #include "chart/tonight_text.h"
@@ -154,26 +153,8 @@ double PaintObservingSheet(QPainter& painter, const ObservingSheet& sheet) {
 }
 
 bool WriteObservingSheet(const std::string& path, const ObservingSheet& sheet, std::string& error) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    SetUpPaperPdf(pdf, sheet.paper,
-                  QCoreApplication::translate("Tonight", "Velquorran observing sheet"));
-    QPainter painter;
-    if (!painter.begin(&pdf)) {
-        error = QCoreApplication::translate("Tonight", "The PDF document could not be started.")
-                    .toStdString();
-        return false;
-    }
-    const double scale = pdf.width() / (PaperMillimetres(sheet.paper).width() * SheetUnitsPerMm);
-    painter.scale(scale, scale);
-    PaintObservingSheet(painter, sheet);
-    painter.end();
-    std::string reason;
-    if (ReplaceFileContents(path, bytes, reason)) return true;
-    error = QCoreApplication::translate("Tonight", "Cannot write \"%1\": %2.")
-                .arg(QString::fromStdString(path), QString::fromStdString(reason))
-                .toStdString();
-    return false;
+    return WritePaperPdf(
+        path, sheet.paper, QCoreApplication::translate("Tonight", "Velquorran observing sheet"), 1,
+        SheetUnitsPerMm, [&](QPainter& painter, int) { PaintObservingSheet(painter, sheet); },
+        error);
 }

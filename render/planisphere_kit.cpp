@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
+#include <functional>
 
 #include "chart/time_basis.h"
 #include "render/file_output.h"
@@ -165,12 +166,33 @@ std::vector<std::string> PlanisphereFileNames(const std::string& path) {
     return {stem + "-1." + extension, stem + "-2." + extension};
 }
 
-void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title) {
+bool WritePaperPdf(const std::string& path, PaperSize paper, const QString& title, int pages,
+                   double unitsPerMm, const std::function<void(QPainter&, int)>& paint,
+                   std::string& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(PdfDotsPerInch);
     pdf.setCreator(QStringLiteral("Velquorran"));
     pdf.setTitle(title);
     pdf.setPageSize(QPageSize(PaperMillimetres(paper), QPageSize::Millimeter));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        error = QCoreApplication::translate("FileOutput", "The PDF document could not be started.")
+                    .toStdString();
+        return false;
+    }
+    const double scale = pdf.width() / (PaperMillimetres(paper).width() * unitsPerMm);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1) pdf.newPage();
+        painter.resetTransform();
+        painter.scale(scale, scale);
+        paint(painter, page);
+    }
+    painter.end();
+    return WriteFile(path, bytes, error);
 }
 
 bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::string& error) {
@@ -186,28 +208,11 @@ bool WritePlanisphere(const std::string& path, const PlanisphereKit& kit, std::s
     const QSizeF units = paper * PlanisphereUnitsPerMm;
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     if (suffix == QLatin1String("pdf")) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        SetUpPaperPdf(pdf, kit.paper,
-                      QCoreApplication::translate("Planisphere", "Velquorran planisphere"));
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            error =
-                QCoreApplication::translate("FileOutput", "The PDF document could not be started.")
-                    .toStdString();
-            return false;
-        }
-        const double scale = pdf.width() / units.width();
-        for (int page = 1; page <= 2; ++page) {
-            if (page == 2) pdf.newPage();
-            painter.resetTransform();
-            painter.scale(scale, scale);
-            PaintPlanispherePage(painter, kit, page);
-        }
-        painter.end();
-        return WriteFile(files[0], bytes, error);
+        return WritePaperPdf(
+            files[0], kit.paper,
+            QCoreApplication::translate("Planisphere", "Velquorran planisphere"), 2,
+            PlanisphereUnitsPerMm,
+            [&](QPainter& painter, int page) { PaintPlanispherePage(painter, kit, page); }, error);
     }
     for (int page = 1; page <= 2; ++page) {
         QByteArray bytes;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QSizeF>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,6 @@
 #include "render/place.h"
 
 class QPainter;
-class QPdfWriter;
 class QString;
 
 enum class PaperSize { A4, Letter };
@@ -46,9 +46,13 @@ std::optional<PaperSize> ParsePaperSize(const std::string& text);
 // The page's size in millimetres.
 QSizeF PaperMillimetres(PaperSize paper);
 
-// Sets `pdf` up for pages of `paper` without margins, at 1200 dots per inch, with the program as
-// its creator and `title`.
-void SetUpPaperPdf(QPdfWriter& pdf, PaperSize paper, const QString& title);
+// Writes `pages` pages of `paper` as one PDF at `path`: no margins, 1200 dots per inch, the
+// program as its creator and `title`; `paint` draws page 1, 2, ... in units of `unitsPerMm`.
+// False, with `error` in the user's language, when the document cannot be started or the file
+// cannot be written.
+bool WritePaperPdf(const std::string& path, PaperSize paper, const QString& title, int pages,
+                   double unitsPerMm, const std::function<void(QPainter&, int)>& paint,
+                   std::string& error);
 
 // The kit's geometry: its latitude on a wheel that fits the paper, its clock (the zone's standard
 // offset of the year, or local mean time) and longitude.
